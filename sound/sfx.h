@@ -5,6 +5,8 @@
 // id: PlaySfx(SFX_EV_GAME_SWAP).
 #pragma once
 
+#include <string>
+
 enum SfxId : int {
     SFX_BON_TREASURE,
     SFX_BON_LIFE,
@@ -69,8 +71,59 @@ enum SfxId : int {
     SFX_COUNT
 };
 
+// Limits of the channel table: slots 0..100, copies 0..50 per slot.
+constexpr int MAX_SFX_SLOT = 100;
+constexpr int MAX_SFX_COPIES = 50;
+
+// One named effect, as read from the catalogue.
+struct SoundRecord {
+    int Slot;            // index into the channel table
+    std::string Name;    // catalogue key, with its trailing blank
+    std::string File;    // relative path as read (upper case)
+    int Copies;          // copies asked for (default 1)
+    bool Ready;          // every copy was created
+    bool OnceLatch;      // PlaySfxOnce has played it
+};
+
+// The playable copies of one slot.
+struct SfxChannel {
+    int Effect;                           // decoded buffer of the slot's file
+    int Handle[MAX_SFX_COPIES + 1];       // one voice per copy
+    double LastStart[MAX_SFX_COPIES + 1]; // Clock time each copy last started
+    bool Ready;
+    int Count;                            // copies in use, 1..50
+};
+
+// What InitSound found.
+enum SoundInitResult : int {
+    SOUND_INIT_OK = 0,
+    SOUND_INIT_BAD_VERSION,  // show "An incorrect version of BASS.DLL was loaded" and end
+    SOUND_INIT_FAILED,       // "Can't initialize digital sound system" is logged; end
+};
+
 // The catalogue key of a sound ("ev_game_swap"), without the trailing blank.
 const char* SfxName(SfxId id);
+
+// Checks the audio layer's version and opens the output at 44100 Hz (a
+// silent device when there is no sound card); enables effects on success.
+SoundInitResult InitSound();
+// Loads "ev_logo" (before the logo screen).
+void LoadLogoSFX();
+// Loads every other catalogue sound.
+void loadAllSFX();
+void PreLoadSFX();
+// Reads the catalogue entry of the sound and assigns its slot.
+SoundRecord LoadSfxRecord(SfxId id);
+// Creates the slot's copies of the file; true when all were created.
+bool AssignSfx(int slot, const std::string& file, int copies);
+// The global effects volume, 0.0..1.0 (stored as round(volume x 100)).
+void SetSfxVolume(double volume);
+// The options' sound switch and volume: off mutes every effect.
+void SetSfxOptions(bool soundOn, double volume);
+// Releases every copy (at shutdown).
+void FreeAllSfx();
+// Logs a sound-library error line with the layer's last error code.
+void ReportBassError(const std::string& text);
 
 // Plays a free copy of the sound; when every copy is busy, restarts the
 // oldest one unless noRestart is set.
@@ -81,3 +134,11 @@ void ResetSfxOnce(SfxId id);
 void BlockSfxOnce(SfxId id);
 void StopSfx(SfxId id);
 bool IsSfxPlaying(SfxId id);
+
+// Read access for tests and the options screen.
+const SoundRecord& SfxRecord(SfxId id);
+const SfxChannel& SfxChannelAt(int slot);
+int SfxGlobalVolume();  // 0..100
+
+// Forgets every record and slot (voices are not released: tests only).
+void ResetSfx();
