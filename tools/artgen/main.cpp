@@ -5,6 +5,7 @@
 
 #include "artgen.h"
 #include "canvas.h"
+#include "tools/contactsheet/contact_sheet.h"
 
 // Stand-ins for groups whose sources are not in the tree yet; real definitions override them.
 __attribute__((weak)) void DrawScreenArt(const std::string&) {}
@@ -15,7 +16,7 @@ __attribute__((weak)) void DrawItemArt(const std::string&) {}
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: artgen <gameDir>\n");
+    std::fprintf(stderr, "usage: artgen <gameDir> [--contact-sheet <out.png>]\n");
     return 2;
   }
   std::string gameDir = argv[1];
@@ -25,5 +26,16 @@ int main(int argc, char** argv) {
   DrawGlyphArt(gameDir);
   WriteMapTable(gameDir);
   std::printf("artgen: %zu pictures written to %s\n", WrittenImages().size(), gameDir.c_str());
+  if (argc >= 4 && std::string(argv[2]) == "--contact-sheet") {
+    std::string out = argv[3];
+    std::string stem = out.size() > 4 ? out.substr(0, out.size() - 4) : out;
+    bool ok = WriteContactSheet(gameDir, WrittenImages(), out, false) &&
+              WriteContactSheet(gameDir, WrittenImages(), stem + "-grey.png", true) &&
+              WriteBoardMock(gameDir, stem + "-board.png");
+    if (!ok) {
+      std::fprintf(stderr, "artgen: cannot write the contact sheets next to %s\n", out.c_str());
+      return 1;
+    }
+  }
   return 0;
 }
