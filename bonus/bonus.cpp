@@ -12,3 +12,14 @@ void PickUpBonus(int, double, double, int) {}
 void ClearKeysFoundInLevel() {
     for (bool& found : KeysFoundInLevel) found = false;
 }
+
+bool HookMode = false;
+bool HookSwapping = false;
+bool SunMode = false;
+bool RumActive = false;
+
+void ApplySun(int) { SunMode = false; }
+
+void ReturnStoredHook() {}
+
+void ReturnStoredSun() {}

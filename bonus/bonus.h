@@ -15,3 +15,15 @@ void SpawnBonusRolls(int cell);
 void PickUpBonus(int gem, double x, double y, int cell);
 // Clears the per-level key flags.
 void ClearKeysFoundInLevel();
+
+// Stored-bonus modes that change what a click on the board does.
+extern bool HookMode;      // the next click pair swaps any two items
+extern bool HookSwapping;  // the running swap was made by the hook: never refused
+extern bool SunMode;       // the next click applies the sun to a cell
+extern bool RumActive;     // swaps orbit and are never refused
+
+// The sun is applied to the clicked cell.
+void ApplySun(int cell);
+// A right click gives an armed hook or sun back to the player's store.
+void ReturnStoredHook();
+void ReturnStoredSun();
