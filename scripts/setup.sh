@@ -10,7 +10,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev
   libopenal-dev libsndfile1-dev libmp3lame-dev
   libcairo2-dev libstb-dev
-  fonts-dejavu-core fonts-liberation
+  fonts-dejavu-core fonts-liberation fonts-texgyre
 )
 
 missing=()
