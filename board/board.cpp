@@ -72,6 +72,22 @@ double ItemScreenY(double levelY) {
 double TileScreenX(double levelX) { return levelX * (ScaleX * CellPixels) / 64 + BoardOriginX; }
 double TileScreenY(double levelY) { return levelY * (ScaleY * CellPixels) / 64 + BoardOriginY; }
 
+void StepPointsText(int i) {
+    if (i < 0 || i >= MAX_CELLS) return;
+    PointsText& fx = CellFx[i];
+    if (!fx.Visible) return;
+    fx.RiseSpeed += fx.RiseAccel;
+    fx.Rise += 2 * fx.RiseSpeed;
+    fx.ShownX = fx.BaseX;
+    fx.ShownY = fx.BaseY + fx.Rise;
+    fx.Alpha -= 7;
+    if (fx.Alpha < 0) {
+        fx.Alpha = 255;
+        fx.Visible = false;
+        fx.Rise = 0;
+    }
+}
+
 void ResetBoardState() {
     for (int i = 0; i < MAX_CELLS; ++i) {
         Cells[i] = CellRecord();

@@ -141,6 +141,10 @@ double ItemScreenY(double levelY);
 double TileScreenX(double levelX);
 double TileScreenY(double levelY);
 
+// One 10 ms step of cell i's floating score text: it rises, speeding up,
+// and fades; it ends when fully faded.
+void StepPointsText(int i);
+
 // Back to the state of a fresh start: every cell and text cleared, the
 // shared state at its initial values.
 void ResetBoardState();

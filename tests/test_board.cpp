@@ -513,3 +513,26 @@ TEST(ShippedLevels, EveryLevelLoads) {
         EXPECT_GT(LevelSeconds, 0) << n;
     }
 }
+
+TEST(BoardModel, FloatingTextRisesFadesAndEnds) {
+    StartPlainBoard();
+    PointsText& fx = CellFx[20];
+    fx.Visible = true;
+    fx.Alpha = 255;
+    fx.RiseSpeed = -0.4;
+    fx.RiseAccel = 0.004;
+    fx.Rise = 0;
+    fx.BaseY = 100;
+    StepPointsText(20);
+    EXPECT_DOUBLE_EQ(fx.RiseSpeed, -0.396);
+    EXPECT_DOUBLE_EQ(fx.ShownY, 100 - 0.792);
+    EXPECT_EQ(fx.Alpha, 248);
+    int steps = 1;
+    while (fx.Visible && steps < 100) {
+        StepPointsText(20);
+        ++steps;
+    }
+    EXPECT_EQ(steps, 37) << "255 / 7 steps of 10 ms, then it ends";
+    EXPECT_EQ(fx.Alpha, 255);
+    EXPECT_EQ(fx.Rise, 0);
+}
