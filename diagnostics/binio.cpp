@@ -1,5 +1,7 @@
 #include "diagnostics/binio.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -130,7 +132,20 @@ bool ReadWholeFile(const std::string& fullPath, std::vector<uint8_t>* out) {
     return good;
 }
 
+namespace {
+
+// Creates the folders above a file that is about to be written, so a
+// player's save never fails for a folder that was deleted.
+void MakeParentFolders(const std::string& fullPath) {
+    for (size_t slash = fullPath.find('/', 1); slash != std::string::npos;
+         slash = fullPath.find('/', slash + 1))
+        mkdir(fullPath.substr(0, slash).c_str(), 0755);
+}
+
+}  // namespace
+
 bool WriteWholeFile(const std::string& fullPath, const std::vector<uint8_t>& bytes) {
+    MakeParentFolders(fullPath);
     std::string temp = fullPath + ".tmp";
     FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f) return false;

@@ -56,5 +56,6 @@ struct ByteReader {
 // Reads a whole file; returns false (and leaves out empty) when it cannot.
 bool ReadWholeFile(const std::string& fullPath, std::vector<uint8_t>* out);
 // Writes a whole file through a temporary name and a rename, so a crash
-// mid-write never leaves a half-written record file behind.
+// mid-write never leaves a half-written record file behind. Missing folders
+// above it are created.
 bool WriteWholeFile(const std::string& fullPath, const std::vector<uint8_t>& bytes);
