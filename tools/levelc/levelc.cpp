@@ -4,6 +4,7 @@
 //
 //   levelc <source folder> <game folder>   check every source, write 130 files
 //   levelc --report <source folder>        check, then one summary line a level
+//   levelc --check <file>...               check single sources (for designers and tests)
 //
 // Every source is checked before anything is written; any fault is printed
 // as "file:line: error: ..." and the program exits with 1, failing the build.
@@ -395,8 +396,8 @@ LevelSummary CheckBoard(const LevelSource& level) {
         int size = IslandSize(level, cell, seen);
         if (size < MIN_ISLAND)
             Fail(level.path, level.cellLine[cell],
-                 "island of " + std::to_string(size) + " cells at " + CellName(cell) +
-                     "; an island needs at least 7");
+                 "island of " + std::to_string(size) + (size == 1 ? " cell" : " cells") + " at " +
+                     CellName(cell) + "; an island needs at least 7");
     }
     return sum;
 }
@@ -439,13 +440,30 @@ const char* SourceFile(int n) {
 
 int Usage() {
     std::fprintf(stderr, "usage: levelc <source folder> <game folder>\n"
-                         "       levelc --report <source folder>\n");
+                         "       levelc --report <source folder>\n"
+                         "       levelc --check <source file>...\n");
     return 2;
 }
 
 }  // namespace
 
+// Checks each named source on its own; prints its summary line when it passes.
+int CheckFiles(int count, char** paths) {
+    static LevelSource level;
+    for (int i = 0; i < count; ++i) {
+        level = LevelSource();
+        level.path = paths[i];
+        int before = errorCount;
+        ParseSource(&level);
+        if (errorCount != before) continue;
+        LevelSummary sum = CheckBoard(level);
+        if (errorCount == before) PrintReport(level, sum);
+    }
+    return errorCount > 0 ? 1 : 0;
+}
+
 int main(int argc, char** argv) {
+    if (argc >= 3 && std::strcmp(argv[1], "--check") == 0) return CheckFiles(argc - 2, argv + 2);
     bool report = argc == 3 && std::strcmp(argv[1], "--report") == 0;
     if (argc != 3) return Usage();
     std::string sourceFolder = report ? argv[2] : argv[1];
