@@ -426,9 +426,9 @@ std::string KindText(const LevelSource& level) {
 }
 
 void PrintReport(const LevelSource& level, const LevelSummary& sum) {
-    std::printf("%2d  %-22s cells %3d  holes %3d  top %2d  bubbles %2d max %d  kinds %d (%s)  seconds %d\n",
+    std::printf("%2d  %-18s cells %3d  holes %3d  top %2d  bubbles %2d max %d layers %3d  kinds %d (%s)  seconds %d\n",
                 level.number, level.name.c_str(), sum.cells, sum.holes, sum.upper, sum.bubbleCells,
-                sum.maxLayers, level.kindCount, KindText(level).c_str(), level.seconds);
+                sum.maxLayers, sum.layers, level.kindCount, KindText(level).c_str(), level.seconds);
 }
 
 char SourceName[32];
