@@ -1,0 +1,24 @@
+// The program's command line: the installation directory and the
+// automation options.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct LaunchOptions {
+    std::string home;            // --home DIR; "" = the executable's folder
+    bool headless = false;       // --headless
+    int desktopWidth = 1920;     // --desktop WxH (headless)
+    int desktopHeight = 1080;
+    bool hasSeed = false;        // --seed N
+    uint64_t seed = 0;
+    double stepMs = 0;           // --step MS; 0 = the real clock
+    std::string script;          // --script FILE
+    bool vsync = true;           // --no-vsync turns it off
+    bool help = false;           // --help
+};
+
+// Parses argv[1..]; false with *error set on a bad or unknown option.
+bool ParseLaunchOptions(int argc, const char* const* argv, LaunchOptions* out, std::string* error);
+// The usage text of --help.
+const char* LaunchUsage();
