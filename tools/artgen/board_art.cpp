@@ -288,6 +288,8 @@ void DrawGoldTile(Canvas& c, double cx, double cy, double bright, double shine) 
   cairo_stroke(cr);
 }
 
+void DrawHudArt(const std::string& gameDir);
+
 void DrawBoardArt(const std::string& gameDir) {
   for (int stage = 1; stage <= 7; ++stage)
     SaveFresh(gameDir, "256/anime/pf" + std::to_string(stage) + ".png", DrawPlate, stage);
@@ -323,4 +325,5 @@ void DrawBoardArt(const std::string& gameDir) {
   SaveFresh(gameDir, "256/drop-bottom.png", [](Canvas& c, int) { DrawBubbleBottom(c, false); }, 0);
   SaveFresh(gameDir, "256/drop-bottom1.png", [](Canvas& c, int) { DrawBubbleBottom(c, true); }, 0);
   SaveFresh(gameDir, "256/drop-top.png", [](Canvas& c, int) { DrawBubbleTop(c); }, 0);
+  DrawHudArt(gameDir);
 }

@@ -6,6 +6,8 @@
 #pragma once
 #include "canvas.h"
 
+using namespace art;  // the board and item groups paint with the shared helpers
+
 constexpr double kItemCX = 0.44 * 256, kItemCY = 0.37 * 256;        // items, effects, bubbles
 constexpr double kPlateCX = 110.0, kPlateCY = 92.0;                 // plates: drawn 1 px off P
 constexpr double kGoldCX = 0.4775 * 256, kGoldCY = 0.475 * 256;     // anchored gold tiles

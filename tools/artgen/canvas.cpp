@@ -123,6 +123,7 @@ double ArtFbm(int seed, double x, double y, int octaves) {
 }
 
 // ---- Painting helpers -------------------------------------------------------
+namespace art {
 
 Rgb Hex(unsigned rgb) { return Rgb{((rgb >> 16) & 255) / 255.0, ((rgb >> 8) & 255) / 255.0, (rgb & 255) / 255.0}; }
 
@@ -263,3 +264,4 @@ void SelectGameFont(cairo_t* cr, bool serif, bool bold, double size) {
                          bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
   cairo_set_font_size(cr, size);
 }
+}  // namespace art

@@ -22,6 +22,8 @@ double ArtFbm(int seed, double x, double y, int octaves);
 const std::vector<std::string>& WrittenImages();
 
 // ---- Painting helpers shared by the board and item groups ----------------
+// (in their own namespace so they never collide with another group's helpers)
+namespace art {
 
 struct Rgb { double r, g, b; };
 // Returns the colour of a 0xRRGGBB value.
@@ -51,3 +53,4 @@ void PaintPixels(Canvas& c, PixelPainter painter, void* user);
 void DrawGlint(cairo_t* cr, double x, double y, double size, double alpha);
 // Selects a bold serif face from the Debian DejaVu fonts (cairo toy API).
 void SelectGameFont(cairo_t* cr, bool serif, bool bold, double size);
+}  // namespace art

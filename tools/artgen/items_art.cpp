@@ -388,7 +388,7 @@ void DrawKey(Canvas& c, Rgb colour) {
 
 void DrawLock(Canvas& c, Rgb colour) {
   cairo_t* cr = c.cr;
-  double bw = 120, bh = 100, bx = X - bw / 2, by = Y - 18;
+  double bw = 120, bh = 100, bx = X - bw / 2, by = Y - 32;
   ShadowOf(c, [&](cairo_t* k) { RoundRectPath(k, bx, by - 60, bw, bh + 60, 16); });
   // Steel shackle.
   cairo_new_sub_path(cr);
@@ -582,7 +582,20 @@ void DrawItemArt(const std::string& gameDir) {
   SaveItem(gameDir, "256/rainbow.png", [](Canvas& c) { DrawJewelLook(c, 17, 0, 0xFFFFFF, 0, 0.5, true, X, Y, 82); });
   SaveItem(gameDir, "256/shuffle.png", [](Canvas& c) { DrawShuffleIcon(c, X, Y, 80); });
   SaveItem(gameDir, "256/parrot2.png", [](Canvas& c) { DrawParrotIcon(c, X, Y, 84); });
-  SaveItem(gameDir, "256/rum.png", DrawRum);
+  SaveItem(gameDir, "256/rum.png", [](Canvas& c) {
+    // The bottle is drawn full height, then shrunk and lifted so its cork stays inside
+    // the texture and its weight sits on the item point.
+    Canvas tall = NewCanvas(256, 256);
+    DrawRum(tall);
+    cairo_save(c.cr);
+    cairo_translate(c.cr, X, Y - 8);
+    cairo_scale(c.cr, 0.86, 0.86);
+    cairo_translate(c.cr, -X, -Y);
+    cairo_set_source_surface(c.cr, tall.surface, 0, 0);
+    cairo_paint(c.cr);
+    cairo_restore(c.cr);
+    FreeCanvas(tall);
+  });
   SaveItem(gameDir, "256/core.png", DrawCannonball);
   SaveItem(gameDir, "256/gun.png", DrawGun);
   SaveItem(gameDir, "256/hook.png", [](Canvas& c) { DrawAnchorIcon(c, X, Y, 84); });

@@ -40,7 +40,7 @@ const JewelLook kLooks[16] = {
     {SH_TRAPEZOID, 0xA8621E, CUT_STEP, 0.45},     // amberstone
     {SH_SHIELD, 0x4FC8FF, CUT_BRILLIANT, 0.48},   // blue-gem2
     {SH_PENTAGON, 0xD9AE78, CUT_BRILLIANT, 0.48}, // tan-gem
-    {SH_BAGUETTE, 0xF0EEFA, CUT_STEP, 0.40},      // white-gem2
+    {SH_BAGUETTE, 0xEDE2FF, CUT_STEP, 0.40},      // white-gem2
 };
 
 std::vector<Pt> Regular(int n, double radius, double startDeg) {
@@ -251,12 +251,26 @@ void DrawJewelLook(Canvas& c, int kind, int shape, unsigned colour, int cut, dou
   for (const Pt& p : outline) tablePts.push_back({p.x * table + ox, p.y * table + oy});
   PolyPath(cr, tablePts, cx, cy, r);
   cairo_pattern_t* tp = cairo_pattern_create_linear(cx - r * 0.5, cy - r * 0.5, cx + r * 0.4, cy + r * 0.5);
-  AddStop(tp, 0, Mix(base, Hex(0xFFFFFF), 0.55), 0.9);
-  AddStop(tp, 0.55, base, 0.75);
-  AddStop(tp, 1, Shade(base, 0.7), 0.85);
+  double tableAlpha = rainbow ? 0.3 : 1.0;  // the seismic gem shows its colours through the table
+  AddStop(tp, 0, Mix(base, Hex(0xFFFFFF), 0.55), 0.9 * tableAlpha);
+  AddStop(tp, 0.55, base, 0.75 * tableAlpha);
+  AddStop(tp, 1, Shade(base, 0.7), 0.85 * tableAlpha);
   cairo_set_source(cr, tp);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(tp);
+  if (rainbow) {
+    // A fan of spectral facets across the table, so no white disc covers the middle.
+    cairo_new_path(cr);
+    for (size_t i = 0; i < n; ++i) {
+      Pt a = at(outline[i], table, ox, oy), b = at(outline[(i + 1) % n], table, ox, oy);
+      Pt m{cx + ox * r, cy + oy * r};
+      double ang = std::atan2((a.y + b.y) / 2 - m.y, (a.x + b.x) / 2 - m.x) + M_PI;
+      DrawTriangle(cr, m, a, b);
+      SetRgb(cr, FacetColour(base, 0.5 + 0.3 * FacetLight(a.x - m.x, a.y - m.y), 0.5, true, ang), 0.85);
+      cairo_fill(cr);
+    }
+    PolyPath(cr, tablePts, cx, cy, r);
+  }
   cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
   cairo_set_line_width(cr, 1.4);
   cairo_stroke(cr);
