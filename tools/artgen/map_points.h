@@ -87,7 +87,7 @@ inline void MapLevelCentres(MapCentre centres[MAP_LEVEL_COUNT + 1]) {
         centres[level] = {samples[j].x + (samples[j + 1].x - samples[j].x) * t,
                           samples[j].y + (samples[j + 1].y - samples[j].y) * t};
     }
-    centres[0] = {60, 930};
+    centres[0] = {62, 872};
 }
 
 // Top-left corner, as the map table stores it, of the frame of point i

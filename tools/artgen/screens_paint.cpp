@@ -81,6 +81,7 @@ void PaintPlainText(cairo_t* cr, const std::string& text, double x, double basel
   cairo_move_to(cr, x, baseline);
   Set(cr, c, alpha);
   cairo_show_text(cr, text.c_str());
+  cairo_new_path(cr);
   cairo_restore(cr);
 }
 
@@ -197,7 +198,7 @@ void Plaque(cairo_t* cr, double x, double y, double w, double h, double r, Col f
   cairo_set_source(cr, rg);
   cairo_fill(cr);
   cairo_pattern_destroy(rg);
-  double b = std::max(3.0, std::min(w, h) * 0.07);
+  double b = std::clamp(std::min(w, h) * 0.07, 3.0, 12.0);
   cairo_new_path(cr);
   RoundRect(cr, x + b, y + b, w - 2 * b, h - 2 * b, std::max(1.0, r - b));
   cairo_pattern_t* fg = cairo_pattern_create_linear(0, y + b, 0, y + h - b);
