@@ -418,6 +418,30 @@ TEST_F(MusicTest, TickDueAndMusicSwitch) {
     EXPECT_NEAR(MusicTrackAt(2).Volume, 0.1, 1e-9);
 }
 
+// The generated installation: every catalogue sound has its own slot, its
+// file exists, and all copies together stay well inside the 256 voices a
+// device offers.
+TEST_F(SoundTest, GeneratedCatalogueLoadsEverySound) {
+    SetHomeDir(GEM_GAME_DIR);
+    if (!GameFileExists("Sounds.ini")) GTEST_SKIP() << "no generated content";
+    ASSERT_EQ(InitSound(), SOUND_INIT_OK);  // the recording layer opens a device: no log line
+    LoadLogoSFX();
+    loadAllSFX();
+    bool slotUsed[MAX_SFX_SLOT + 1] = {};
+    int copies = 0;
+    for (int id = 0; id < SFX_COUNT; ++id) {
+        const SoundRecord& r = SfxRecord(static_cast<SfxId>(id));
+        EXPECT_TRUE(r.Ready) << SfxName(static_cast<SfxId>(id));
+        ASSERT_TRUE(r.Slot >= 0 && r.Slot <= MAX_SFX_SLOT);
+        EXPECT_FALSE(slotUsed[r.Slot]) << "slot " << r.Slot << " shared by " << SfxName(static_cast<SfxId>(id));
+        slotUsed[r.Slot] = true;
+        copies += SfxChannelAt(r.Slot).Count;
+    }
+    EXPECT_LE(copies, 200);
+    for (const char* track : {"music/track-menu.mp3", "music/track01.mp3", "music/track02.mp3"})
+        EXPECT_TRUE(GameFileExists(track)) << track;
+}
+
 TEST(Music, StageTracks) {
     int expected[] = {0, 1, 2, 1, 2, 1, 2, 1, 0, 0};
     for (int stage = 0; stage <= 9; ++stage) EXPECT_EQ(MP3onStage(stage), expected[stage]) << stage;

@@ -40,8 +40,18 @@ double LoudestRms(const Mono& s) {
 
 static double FromDb(double db) { return std::pow(10.0, db / 20.0); }
 
+// The sound as the ear weighs it for loudness: the deep bass, which the
+// ear hardly hears at game volumes, is taken out before measuring.
+static Mono Weighted(const Mono& s) {
+    Biquad bassCut;
+    bassCut.Set(HIGHPASS, 120, 0.6);
+    Mono w(s.size());
+    for (size_t i = 0; i < s.size(); ++i) w[i] = static_cast<float>(bassCut.Run(s[i]));
+    return w;
+}
+
 void Normalise(Mono& s, double rmsDb, double peakDb) {
-    double rms = LoudestRms(s), peak = Peak(s);
+    double rms = LoudestRms(Weighted(s)), peak = Peak(s);
     if (rms <= 0 || peak <= 0) return;
     double gain = std::min(FromDb(rmsDb) / rms, FromDb(peakDb) / peak);
     for (float& v : s) v = static_cast<float>(v * gain);

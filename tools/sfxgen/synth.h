@@ -95,7 +95,8 @@ void MixInto(Stereo& dst, const Mono& src, size_t offset, double gain, double pa
 double Peak(const Mono& s);
 double LoudestRms(const Mono& s);
 
-// Scales a sound so its loudest 100 ms have the target RMS (dBFS), then
+// Scales a sound so its loudest 100 ms, with the deep bass weighed down,
+// have the target RMS (dBFS), then
 // lowers it further if its peak would pass peakDb.
 void Normalise(Mono& s, double rmsDb, double peakDb);
 void NormaliseStereo(Stereo& s, double rmsDb, double peakDb);
