@@ -427,7 +427,11 @@ bool ALRunStream(int handle) {
     if (!s) return Fail(AUDIO_ERROR_HANDLE);
     s->running = true;
     FillStream(*s);
-    if (s->queued > 0) alSourcePlay(s->source);
+    // Playing a source that already plays would rewind it to its first
+    // queued piece: a running stream is left alone.
+    ALint state = 0;
+    alGetSourcei(s->source, AL_SOURCE_STATE, &state);
+    if (s->queued > 0 && state != AL_PLAYING) alSourcePlay(s->source);
     return Ok();
 }
 

@@ -113,6 +113,12 @@ TEST_F(OpenALTest, MusicStreamLoopsPausesAndFades) {
     AudioRenderMs(100);
     EXPECT_GT(AudioTakeMixStats().rms, 0.1);
 
+    // Asking for the running track again does not move it back.
+    double before = Audio().StreamPosition(stream);
+    PlayMusic(1, 0.5, 0, false);
+    timer_Music();
+    EXPECT_NEAR(Audio().StreamPosition(stream), before, 0.01);
+
     FadeMusAll(0, 0);
     for (int k = 0; k < 101; ++k) {
         timer_Music();
