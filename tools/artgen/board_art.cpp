@@ -24,7 +24,7 @@ void PaintPlateMaterial(double x, double y, void* user, double out[4]) {
   switch (stage) {
     case 1: {  // shore: wind-rippled sand with shell grit
       double ripple = 0.5 + 0.5 * std::sin((y + x * 0.35 + n * 40) * 0.16);
-      c = Mix(Hex(0xB88F5E), Hex(0xDDBE8C), 0.35 + 0.35 * n + 0.15 * ripple);
+      c = Mix(Hex(0xB08556), Hex(0xE2C494), 0.3 + 0.35 * n + 0.3 * ripple);
       c = Mix(c, Hex(0xF1DCC0), g > 0.93 ? 0.7 : 0.0);
       c = Mix(c, Hex(0x8A6440), g < 0.06 ? 0.5 : 0.0);
       break;
@@ -33,7 +33,7 @@ void PaintPlateMaterial(double x, double y, void* user, double out[4]) {
       double layer = std::sin((y * 0.9 - x * 0.45) * 0.09 + n * 6);
       c = Mix(Hex(0x3F4C58), Hex(0x6D7C88), 0.45 + 0.3 * layer * (0.6 + 0.4 * n));
       double crack = std::fabs(ArtFbm(91, x / 55, y / 55, 4) - 0.5);
-      if (crack < 0.012) c = Shade(c, 0.65);
+      if (crack < 0.006) c = Shade(c, 0.6 + 40 * crack);
       c = Shade(c, 0.92 + 0.16 * g);
       break;
     }
@@ -47,7 +47,7 @@ void PaintPlateMaterial(double x, double y, void* user, double out[4]) {
     }
     case 4: {  // temple entrance: carved sandstone with strata
       double strata = 0.5 + 0.5 * std::sin(y * 0.14 + n * 5);
-      c = Mix(Hex(0xB06A38), Hex(0xDCA36A), 0.3 + 0.4 * strata + 0.2 * n);
+      c = Mix(Hex(0x8E4A2C), Hex(0xC98458), 0.3 + 0.4 * strata + 0.2 * n);
       if (g < 0.08) c = Shade(c, 0.75);
       double dx = x - kPlateCX, dy = y - kPlateCY, rr = std::sqrt(dx * dx + dy * dy);
       double groove = std::fabs(rr - 64);
@@ -179,14 +179,18 @@ void DrawRim(Canvas& c) {
   } };
   PaintPixels(c, Wood::Paint, nullptr);
   cairo_restore(cr);
-  // A brass edge catches the light where the rim shows around the board.
-  HexPath(cr, kRimCX, kRimCY, kRimR - 2.5);
-  cairo_set_source_rgba(cr, 0.85, 0.62, 0.25, 0.9);
-  cairo_set_line_width(cr, 4);
+  // Brass inlay on the line halfway between neighbouring cells; a dark edge outside it.
+  HexPath(cr, kRimCX, kRimCY, kRimInlayR);
+  cairo_set_source_rgba(cr, 0.25, 0.13, 0.03, 0.9);
+  cairo_set_line_width(cr, 5);
   cairo_stroke(cr);
-  HexPath(cr, kRimCX, kRimCY, kRimR - 0.5);
-  cairo_set_source_rgba(cr, 0.1, 0.05, 0.0, 0.9);
-  cairo_set_line_width(cr, 1.2);
+  HexPath(cr, kRimCX, kRimCY, kRimInlayR);
+  cairo_set_source_rgba(cr, 0.88, 0.66, 0.28, 0.95);
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke(cr);
+  HexPath(cr, kRimCX, kRimCY, kRimR - 0.8);
+  cairo_set_source_rgba(cr, 0.08, 0.04, 0.0, 0.9);
+  cairo_set_line_width(cr, 1.6);
   cairo_stroke(cr);
 }
 

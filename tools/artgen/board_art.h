@@ -1,8 +1,11 @@
 // Where each board picture's subject sits inside its 256 x 256 texture, derived
 // from how the board drawing places it: centred sprites put the texture point
 // (0.44, 0.37) on the cell point, anchored gold tiles (0.4775, 0.475), the rim
-// (0.433, 0.375) and the overlay quads (0.4375, 0.375). The tile hexagon is 56
-// level units wide (224 texels at 4 texels per unit); we leave a small grout.
+// (0.433, 0.375) and the overlay quads (0.4375, 0.375). Cells are hexagons 64
+// level units wide, 48 units apart in columns and 56 in rows; a tile picture
+// spans 64 units (4 texels per unit) but its top edge is only 0.37 of the
+// texture above the cell point, so tiles are a little smaller than their cells
+// and the rim shows between them as a wooden lattice.
 #pragma once
 #include "canvas.h"
 
@@ -14,7 +17,10 @@ constexpr double kGoldCX = 0.4775 * 256, kGoldCY = 0.475 * 256;     // anchored 
 constexpr double kOverlayCX = 0.4375 * 256, kOverlayCY = 0.375 * 256;
 constexpr double kRimCX = 0.433 * 256, kRimCY = 0.375 * 256;
 constexpr double kTileR = 105.0;   // circumradius of a tile hexagon in tile texels
-constexpr double kRimR = 104.0;    // in rim texels (the rim is drawn 1.22 times larger)
+constexpr double kRimR = 110.0;    // in rim texels (the rim is drawn 1.22 times larger); copies overlap
+// The brass inlay runs at the apothem of a cell (28 level units = 42 design pixels =
+// 91.9 rim texels), so neighbouring copies lay it on the same line: one lattice.
+constexpr double kRimInlayR = 91.9 * 2 / 1.7320508;
 
 // Draws the gold tile (the finished state of a cell) centred at (cx, cy); bright
 // lifts it toward white gold, shine in 0..1 places a sweeping highlight band

@@ -205,18 +205,18 @@ void DrawBomb(Canvas& c) {
   Outline(cr, Hex(0x202024), 2);
   cairo_restore(cr);
   cairo_move_to(cr, X + 38, by - 70);
-  cairo_curve_to(cr, X + 50, by - 100, X + 70, by - 80, X + 78, by - 104);
+  cairo_curve_to(cr, X + 50, by - 95, X + 66, by - 78, X + 74, by - 92);
   cairo_set_line_width(cr, 6);
   SetRgb(cr, Hex(0xC8A070));
   cairo_stroke(cr);
   Canvas glow = NewCanvas(256, 256);
-  cairo_arc(glow.cr, X + 80, by - 106, 18, 0, 2 * M_PI);
+  cairo_arc(glow.cr, X + 76, by - 94, 16, 0, 2 * M_PI);
   cairo_set_source_rgba(glow.cr, 1, 0.6, 0.1, 1);
   cairo_fill(glow.cr);
   BlurCanvas(glow, 10);
   PasteCanvas(c, glow, 0, 0, 1);
   FreeCanvas(glow);
-  DrawGlint(cr, X + 80, by - 106, 22, 1);
+  DrawGlint(cr, X + 76, by - 94, 20, 1);
   cairo_save(cr);
   cairo_arc(cr, X, by, r, 0, 2 * M_PI);
   cairo_clip(cr);
@@ -273,53 +273,72 @@ void DrawRum(Canvas& c) {
 }
 
 void DrawGun(Canvas& c) {
+  // A flintlock pistol, barrel to the upper left: stock, brass lock plate, hammer, guard.
   cairo_t* cr = c.cr;
-  cairo_save(cr);
-  cairo_translate(cr, X, Y);
-  cairo_rotate(cr, -0.35);
-  auto grip = [](cairo_t* k) {
-    cairo_move_to(k, 10, -14);
-    cairo_curve_to(k, 30, 0, 40, 40, 62, 62);
-    cairo_curve_to(k, 50, 78, 30, 80, 18, 70);
-    cairo_curve_to(k, 10, 40, -6, 20, -18, 8);
+  auto stock = [](cairo_t* k) {
+    cairo_move_to(k, -20, -10);
+    cairo_line_to(k, 30, -12);
+    cairo_curve_to(k, 48, 8, 62, 36, 80, 52);
+    cairo_curve_to(k, 84, 70, 66, 86, 48, 78);
+    cairo_curve_to(k, 36, 52, 18, 26, -4, 14);
+    cairo_line_to(k, -20, 10);
     cairo_close_path(k);
   };
-  auto barrel = [](cairo_t* k) { RoundRectPath(k, -96, -24, 124, 22, 6); };
+  auto barrel = [](cairo_t* k) { RoundRectPath(k, -100, -26, 132, 22, 6); };
+  auto place = [](cairo_t* k) {
+    cairo_translate(k, X - 2, Y - 2);
+    cairo_rotate(k, -0.38);
+  };
   Canvas tmp = NewCanvas(256, 256);
-  cairo_translate(tmp.cr, X, Y);
-  cairo_rotate(tmp.cr, -0.35);
-  grip(tmp.cr); barrel(tmp.cr);
+  place(tmp.cr);
+  stock(tmp.cr);
+  barrel(tmp.cr);
   cairo_set_source_rgba(tmp.cr, 0, 0, 0, 1);
   cairo_fill(tmp.cr);
   BlurCanvas(tmp, 10);
-  cairo_restore(cr);
   PasteCanvas(c, tmp, 6, 8, 0.5);
   FreeCanvas(tmp);
   cairo_save(cr);
-  cairo_translate(cr, X, Y);
-  cairo_rotate(cr, -0.35);
-  grip(cr);
-  MetalFill(cr, Hex(0x8A4A1E), -10, -10, 60, 70);
+  place(cr);
+  stock(cr);
+  MetalFill(cr, Hex(0x8A4A1E), -10, -10, 70, 80);
   Outline(cr, Hex(0x2A1206), 3);
+  cairo_move_to(cr, 44, 70);
+  cairo_curve_to(cr, 56, 74, 70, 68, 74, 58);
+  SetRgb(cr, Hex(0xE0B040));
+  cairo_set_line_width(cr, 5);
+  cairo_stroke(cr);
+  cairo_arc(cr, 6, 14, 14, 0.1, M_PI * 0.95);  // trigger guard
+  SetRgb(cr, Hex(0xC09030));
+  cairo_set_line_width(cr, 4.5);
+  cairo_stroke(cr);
+  cairo_move_to(cr, 4, 8);
+  cairo_curve_to(cr, 8, 16, 4, 22, 0, 24);
+  SetRgb(cr, Hex(0x3A3A40));
+  cairo_set_line_width(cr, 3.5);
+  cairo_stroke(cr);
   barrel(cr);
-  MetalFill(cr, Hex(0x9AA0AA), -96, -24, -96, -2);
+  MetalFill(cr, Hex(0x9AA0AA), -100, -26, -100, -4);
   Outline(cr, Hex(0x20242A), 3);
-  for (double bx : {-80.0, -30.0}) {
-    cairo_rectangle(cr, bx, -26, 8, 26);
-    MetalFill(cr, Hex(0xE0B040), bx, -26, bx + 8, 0);
+  cairo_arc(cr, -100, -15, 7, M_PI / 2, 3 * M_PI / 2);
+  SetRgb(cr, Hex(0x101216));
+  cairo_fill(cr);
+  for (double bx : {-84.0, -46.0}) {
+    cairo_rectangle(cr, bx, -28, 8, 26);
+    MetalFill(cr, Hex(0xE0B040), bx, -28, bx + 8, -2);
     Outline(cr, Hex(0x5A3A06), 1.2);
   }
-  cairo_move_to(cr, 20, -24);
-  cairo_curve_to(cr, 24, -46, 40, -44, 36, -30);
-  cairo_set_line_width(cr, 6);
-  SetRgb(cr, Hex(0x5A5E66));
-  cairo_stroke(cr);
-  cairo_arc(cr, 14, 16, 14, 0.2, M_PI * 0.9);
-  cairo_set_line_width(cr, 4);
-  SetRgb(cr, Hex(0xC09030));
-  cairo_stroke(cr);
+  RoundRectPath(cr, 4, -10, 36, 20, 6);  // lock plate
+  MetalFill(cr, Hex(0xE8B848), 4, -10, 40, 10);
+  Outline(cr, Hex(0x5A3A06), 2);
+  cairo_move_to(cr, 30, -6);  // hammer, cocked
+  cairo_curve_to(cr, 34, -30, 50, -40, 52, -26);
+  cairo_curve_to(cr, 46, -28, 42, -22, 38, -6);
+  cairo_close_path(cr);
+  MetalFill(cr, Hex(0x8A9098), 30, -40, 52, -6);
+  Outline(cr, Hex(0x20242A), 2);
   cairo_restore(cr);
-  DrawGlint(cr, X - 58, Y - 4, 14, 0.8);
+  DrawGlint(cr, X - 70, Y + 4, 14, 0.8);
 }
 
 void DrawRainbowParticle(Canvas& c) {
@@ -389,7 +408,14 @@ void DrawKey(Canvas& c, Rgb colour) {
 void DrawLock(Canvas& c, Rgb colour) {
   cairo_t* cr = c.cr;
   double bw = 120, bh = 100, bx = X - bw / 2, by = Y - 32;
-  ShadowOf(c, [&](cairo_t* k) { RoundRectPath(k, bx, by - 60, bw, bh + 60, 16); });
+  ShadowOf(c, [&](cairo_t* k) {
+    RoundRectPath(k, bx, by, bw, bh, 16);
+    cairo_new_sub_path(k);
+    cairo_arc(k, X, by, 40, M_PI, 2 * M_PI);
+    cairo_line_to(k, X + 24, by);
+    cairo_arc_negative(k, X, by, 24, 0, M_PI);
+    cairo_close_path(k);
+  });
   // Steel shackle.
   cairo_new_sub_path(cr);
   cairo_arc(cr, X, by, 40, M_PI, 2 * M_PI);

@@ -97,9 +97,9 @@ bool WriteContactSheet(const std::string& gameDir, const std::vector<std::string
 }
 
 bool WriteBoardMock(const std::string& gameDir, const std::string& outPath) {
-  // Cell geometry at 1280 x 1024: 96 px per 64 level units; columns 42 units apart, rows 48.5,
-  // odd columns half a row lower (the hexagon grid the tile anchors imply).
-  const double unit = 96.0 / 64, colStep = 42 * unit, rowStep = 48.5 * unit;
+  // Cell geometry at 1280 x 1024: 96 px per 64 level units; columns 48 units apart, rows 56,
+  // odd columns half a row lower (the grid of the level files).
+  const double unit = 96.0 / 64, colStep = 48 * unit, rowStep = 56 * unit;
   const int cols = 7, rows = 5;
   int w = int(cols * colStep + 140), h = int(rows * rowStep + 140);
   cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w * 2, h);
