@@ -257,10 +257,10 @@ bool OpenLoopback() {
     return al.device && CreateContext();
 }
 
-void ALClose();
+void ReleaseDevice();
 
 int ALOpen(int frequency) {
-    ALClose();
+    ReleaseDevice();  // a capture asked for before the device opened stays on
     al.effectGain = 1.0;
     al.renderedMs = 0;
     al.renderedFrames = 0;
@@ -281,8 +281,8 @@ int ALOpen(int frequency) {
 
 void ALCloseStream(int handle);
 
-void ALClose() {
-    AudioStopCapture();
+// Frees every voice, buffer and stream and closes the device.
+void ReleaseDevice() {
     if (!al.context) return;
     for (int h = 1; h <= kMaxStreams; ++h) ALCloseStream(h);
     for (size_t v = 1; v < al.voices.size(); ++v)
@@ -296,6 +296,11 @@ void ALClose() {
     alcCloseDevice(al.device);
     al.context = nullptr;
     al.device = nullptr;
+}
+
+void ALClose() {
+    AudioStopCapture();
+    ReleaseDevice();
 }
 
 int ALLastError() { return al.lastError; }
