@@ -19,14 +19,14 @@ const double BOARD_LEFT = 172, BOARD_TOP = 42, BOARD_RIGHT = 986, BOARD_BOTTOM =
 
 // The calm field under the board: the scene darkened and tinted inside a
 // soft-edged rounded area, so the tiles and jewels read clearly over it.
-void PaintBoardCalm(Canvas& c, Col tint) {
+void PaintBoardCalm(Canvas& c, Col tint, double strength) {
   Canvas mask = NewCanvas(c.width, c.height);
   cairo_scale(mask.cr, c.width / 1280.0, c.height / 1024.0);
   RoundRect(mask.cr, BOARD_LEFT + 10, BOARD_TOP + 10, BOARD_RIGHT - BOARD_LEFT - 20, BOARD_BOTTOM - BOARD_TOP - 20, 80);
   cairo_set_source_rgba(mask.cr, 0, 0, 0, 1);
   cairo_fill(mask.cr);
   Blur(mask, 56);
-  Set(c.cr, Scale(tint, 0.45), 0.72);
+  Set(c.cr, Scale(tint, 0.45), strength);
   cairo_mask_surface(c.cr, mask.surface, 0, 0);
   FreeCanvas(mask);
 }
@@ -37,7 +37,7 @@ void PaintHudPlaques(cairo_t* cr, Col face) {
   Col rim = Hex(0xC9973E);
   scr::Plaque(cr, 26, 3, 312, 84, 16, face, rim, 0.92);
   scr::Plaque(cr, 936, 3, 312, 84, 16, face, rim, 0.92);
-  scr::Plaque(cr, 2, 964, 182, 52, 14, face, rim, 0.92);
+  Plaque(cr, 2, 964, 170, 52, 14, face, rim, 0.92);
 }
 
 void PaintStage(Canvas& c, int stage) {
@@ -45,7 +45,9 @@ void PaintStage(Canvas& c, int stage) {
   PaintStageScene(c, stage);
   const Col tints[9] = {Hex(0), Hex(0x0E3B52), Hex(0x30404E), Hex(0x0F3A1E), Hex(0x4A2E14),
                         Hex(0x141A40), Hex(0x1E1430), Hex(0x5A3A0A), Hex(0x0A1A33)};
-  PaintBoardCalm(c, tints[stage]);
+  // Bright scenes need a deeper shade under the board than the dark ones.
+  const double strength[9] = {0, 0.78, 0.76, 0.7, 0.74, 0.6, 0.6, 0.84, 0};
+  PaintBoardCalm(c, tints[stage], strength[stage]);
   cairo_save(cr);
   cairo_scale(cr, c.width / 1280.0, c.height / 1024.0);
   PaintHudPlaques(cr, Mix(Hex(0x3A2412), tints[stage], 0.35));

@@ -21,14 +21,15 @@ Col Sky(double y, Col top, Col mid, Col low, double midAt) {
 }
 
 // Fills a ridge silhouette from the bottom: height base - amp * fbm along x.
-void Ridge(cairo_t* cr, int seed, double base, double amp, double wavelength, Col c, double alpha = 1.0) {
+void Ridge(cairo_t* cr, int seed, double base, double amp, double wavelength, Col c, double alpha = 1.0,
+           double bottom = 1024) {
   cairo_new_path(cr);
-  cairo_move_to(cr, 0, 1024);
+  cairo_move_to(cr, 0, bottom);
   for (int x = 0; x <= 1280; x += 8) {
     double n = ArtFbm(seed, x / wavelength, 0.5, 5);
     cairo_line_to(cr, x, base - amp * n);
   }
-  cairo_line_to(cr, 1280, 1024);
+  cairo_line_to(cr, 1280, bottom);
   cairo_close_path(cr);
   scr::Set(cr, c, alpha);
   cairo_fill(cr);
@@ -291,7 +292,7 @@ void SceneDetails(cairo_t* cr, int n) {
   switch (n) {
     case 1:
       scr::Glow(cr, 900, 470, 260, Hex(0xFFE0A0), 0.8);
-      Ridge(cr, 5, 510, 70, 300, Hex(0x6F7E8E), 0.8);  // far headland
+      Ridge(cr, 5, 508, 60, 300, Hex(0x7A7E96), 0.75, 503);  // far headland above the horizon
       Palm(cr, 60, 1000, 430, 60, Hex(0x2A1E14));
       Palm(cr, 130, 1024, 330, -40, Hex(0x38281A));
       Palm(cr, 1200, 1010, 460, -70, Hex(0x2A1E14));
@@ -437,7 +438,12 @@ void SceneDetails(cairo_t* cr, int n) {
 }  // namespace
 }  // namespace scr
 
-void PaintStageScene(Canvas& c, int n) {
+namespace {
+// Scenes are painted once at 1024 x 1024 and copied: several pictures share
+// the moonlit sea and the shore.
+Canvas gSceneCache[9];
+
+void PaintSceneNow(Canvas& c, int n) {
   double sx = 1280.0 / c.width, sy = 1024.0 / c.height;
   scr::PaintField(c, [&](double px, double py) { return scr::SceneField(n, px * sx, py * sy); });
   cairo_t* cr = c.cr;
@@ -446,4 +452,21 @@ void PaintStageScene(Canvas& c, int n) {
   scr::SceneDetails(cr, n);
   scr::Vignette(cr, 0.55);
   cairo_restore(cr);
+}
+}  // namespace
+
+void PaintStageScene(Canvas& c, int n) {
+  if (c.width != 1024 || c.height != 1024 || n < 1 || n > 8) {
+    PaintSceneNow(c, n);
+    return;
+  }
+  if (!gSceneCache[n].surface) {
+    gSceneCache[n] = NewCanvas(1024, 1024);
+    PaintSceneNow(gSceneCache[n], n);
+  }
+  cairo_save(c.cr);
+  cairo_set_operator(c.cr, CAIRO_OPERATOR_SOURCE);
+  cairo_set_source_surface(c.cr, gSceneCache[n].surface, 0, 0);
+  cairo_paint(c.cr);
+  cairo_restore(c.cr);
 }

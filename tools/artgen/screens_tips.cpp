@@ -63,7 +63,7 @@ void CheckBox(cairo_t* cr, double d, bool lit) {
   RoundRect(cr, x + 10, y + 10, 30, 30, 5);
   Set(cr, Hex(0x3A2410), 0.35);
   cairo_fill(cr);
-  PaintPlainText(cr, "Show tips", 132, y + 34, 26, lit ? Hex(0xFFF0B0) : Hex(0xE8D0A0));
+  PaintPlainText(cr, "Show tips", 130, y + 33, 23, lit ? Hex(0xFFF0B0) : Hex(0xE8D0A0));
 }
 
 // The close control at the top right of the body: a word and a round cross.
@@ -190,7 +190,7 @@ void PaintTipIllustration(Canvas& c, int n) {
     for (int i = 0; i < 5; ++i) HexTile(cr, xs[i], ys[i], 44, i != 2);
     Sparkles(cr, 902, 20, 60, 216, 150, 14, 3, Hex(0xFFF4C0), 0.9);
   } else {
-    Glow(cr, 128, 128, 110, Hex(0xFFE080), 0.35);
+    Glow(cr, 128, 128, 100, Hex(0xFFE080), 0.25);
     KeyIcon(cr, 128, 128, 200, -0.6, 0x30C050);
   }
 }
