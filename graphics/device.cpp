@@ -92,7 +92,9 @@ std::string ResolutionName(int index) {
 int32_t TextureSizeForResolution(int index) {
     int32_t w, h;
     ResolutionSize(index, &w, &h);
-    double d = std::sqrt(double(w) * h);
+    // The screen diagonal: 640 x 480 (800) keeps the small pictures,
+    // 1024 x 768 (1280) the authored size, 1280 x 1024 (1639) the large.
+    double d = std::sqrt(double(w) * w + double(h) * h);
     if (d < 950) return 128;
     if (d < 1300) return 256;
     return 512;

@@ -219,13 +219,21 @@ bool LoadTextures() {
 
 bool LoadLogo() {
     TraceEnter("LoadLogo()");
-    MenuBackgrounds[3] = LoadTextureFile("red\\menu\\pause.jpg", 1024, 1024, FILTER_LINEAR);
-    for (int i = 0; i <= 2; ++i)
-        LogoLayers[i] = LoadTextureFile("red\\logo\\layer" + std::to_string(i) + ".jpg", 1024, 1024, FILTER_LINEAR);
-    for (int i = 0; i <= 1; ++i)
-        GameLogos[i] = LoadTextureFile("red\\logo\\gamelogo" + std::to_string(i) + ".jpg", 1024, 1024, FILTER_LINEAR);
+    struct Entry {
+        int* slot;
+        std::string file;
+    } entries[] = {{&MenuBackgrounds[3], "red\\menu\\pause.jpg"},
+                   {&LogoLayers[0], "red\\logo\\layer0.jpg"},
+                   {&LogoLayers[1], "red\\logo\\layer1.jpg"},
+                   {&LogoLayers[2], "red\\logo\\layer2.jpg"},
+                   {&GameLogos[0], "red\\logo\\gamelogo0.jpg"},
+                   {&GameLogos[1], "red\\logo\\gamelogo1.jpg"}};
+    for (Entry& e : entries) {
+        *e.slot = LoadTextureFile(e.file, 1024, 1024, FILTER_LINEAR);
+        if (*e.slot == 0) return false;
+    }
     TraceExit("OK");
-    return MenuBackgrounds[3] && LogoLayers[0] && LogoLayers[1] && LogoLayers[2] && GameLogos[0] && GameLogos[1];
+    return true;
 }
 
 void FreeLogoLayers() {

@@ -39,6 +39,9 @@ struct HarnessState {
 
 void (*clockListener)(double) = nullptr;
 
+// How long before the end of a wait that leads to a shot frames are drawn.
+constexpr double SHOT_LEAD_MS = 500;
+
 HarnessState hs;
 
 double VirtualClock() { return hs.virtualNow; }
@@ -77,8 +80,10 @@ void UpdatePixelWork() {
     if (!shotAhead && hs.next < hs.script.size()) {
         const ScriptCommand& c = hs.script[hs.next];
         bool waiting = c.kind == CMD_WAIT || c.kind == CMD_UNTIL;
-        shotAhead = c.kind == CMD_SHOT ||
-                    (waiting && hs.next + 1 < hs.script.size() && hs.script[hs.next + 1].kind == CMD_SHOT);
+        bool shotNext = hs.next + 1 < hs.script.size() && hs.script[hs.next + 1].kind == CMD_SHOT;
+        // A wait draws only its last moments: what a shot shows is drawn then.
+        bool nearEnd = c.kind != CMD_WAIT || !hs.blocked || hs.blockEnd - Clock() <= SHOT_LEAD_MS;
+        shotAhead = c.kind == CMD_SHOT || (waiting && shotNext && nearEnd);
     }
     PixelWorkEnabled = shotAhead;
 }
@@ -372,7 +377,9 @@ void HarnessPump() {
 }
 
 void StartHarness(const HarnessSettings& settings, const std::vector<ScriptCommand>& script) {
+    bool exitOnFailure = hs.exitOnFailure;
     hs = HarnessState();
+    hs.exitOnFailure = exitOnFailure;
     hs.settings = settings;
     hs.script = script;
     hs.active = !script.empty() || settings.headless || settings.stepMs > 0;

@@ -5,6 +5,7 @@
 
 #include "board/clock.h"
 #include "graphics/draw.h"
+#include "graphics/screen.h"
 #include "graphics/text.h"
 #include "graphics/textures.h"
 #include "graphics/window.h"
@@ -17,7 +18,8 @@ namespace {
 
 constexpr double PI = 3.14159265358979323846;
 constexpr double LOGO_REDRAW_MS = 10;
-constexpr double LOGO_STEP = 0.005;
+constexpr double LOGO_STEP = 0.005;     // per LOGO_STEP_MS of clock time
+constexpr double LOGO_STEP_MS = 5;
 constexpr double LOGO_END = 3.5;
 
 int32_t SineAlpha(double x) { return Clamp255(std::sin(x * PI) * 255); }
@@ -58,34 +60,53 @@ void ShowLogo() {
     LogoPhase = 0;
     if (Input.Buttons[BUTTON_LEFT]) InputLatch = true;
     bool soundPlayed = false;
-    double lastRedraw = Clock() - LOGO_REDRAW_MS;
+    double lastRedraw = Clock();
+    DoEvents();
     while (!QuitApp && LogoPhase < LOGO_END) {
-        DoEvents();
         if (Clicked()) break;
-        if (Clock() - lastRedraw < LOGO_REDRAW_MS) {
+        double elapsed = Clock() - lastRedraw;
+        if (elapsed < LOGO_REDRAW_MS) {
             SleepFor(1);
+            DoEvents();
             continue;
         }
         lastRedraw = Clock();
-        LogoPhase += LOGO_STEP;
+        // The phase follows the clock, so a slow present does not stretch the logo.
+        LogoPhase += LOGO_STEP * std::min(elapsed, 100.0) / LOGO_STEP_MS;
         if (LogoPhase >= 3.0 && !soundPlayed) {
             PlaySfx(SFX_EV_LOGO);
             soundPlayed = true;
         }
         DrawLogoFrame(LogoPhase);
-        RenderScene();
+        RenderScene();   // presents and pumps the messages
     }
     StopSfx(SFX_EV_LOGO);
 }
+
+namespace {
+
+// A flat bar of vertex colours: it needs no picture, so it shows from the
+// first load on.
+void DrawBar(const Rect& r, uint32_t top, uint32_t bottom) {
+    if (r.right <= r.left) return;
+    float l = float(r.left), t = float(r.top), rr = float(r.right), b = float(r.bottom);
+    DrawQuad(0, MakeVertex(l, t, 0, 1, top, 0, 0, 0), MakeVertex(rr, t, 0, 1, top, 0, 1, 0),
+             MakeVertex(l, b, 0, 1, bottom, 0, 0, 1), MakeVertex(rr, b, 0, 1, bottom, 0, 1, 1));
+}
+
+}  // namespace
 
 void DrawLoadingScreen(int32_t percent) {
     ClearScreen(0xFF000000u);
     int32_t alpha = 255;
     DrawFullScreen(GameLogos[0], alpha, 1);
     Rect bar = PercentRect(30, 90, 70, 92);
-    DrawBox(bar, 2, 0xFF3A2410u, 0xA0000000u);
+    int32_t border = RoundHalfEven(3 * ScaleY);
+    DrawBar(MakeRect(bar.left - border, bar.top - border, bar.right + border, bar.bottom + border), 0xFF2A1A0Cu,
+            0xFF2A1A0Cu);
+    DrawBar(bar, 0xC0000000u, 0xC0101010u);
     int32_t filled = bar.left + RoundHalfEven((bar.right - bar.left) * percent / 100.0);
-    DrawBox(MakeRect(bar.left, bar.top, filled, bar.bottom), 0, 0, 0xFFE8C060u);
+    DrawBar(MakeRect(bar.left, bar.top, filled, bar.bottom), 0xFFFFE9A0u, 0xFFC08A30u);
     RenderScene();
 }
 
@@ -94,18 +115,19 @@ void RunIntro() {
     InputLatch = Input.Buttons[BUTTON_LEFT];
     double start = Clock();
     double lastRedraw = start - LOGO_REDRAW_MS;
+    DoEvents();
     while (!QuitApp && Clock() - start < INTRO_MS) {
-        DoEvents();
         if (Clicked()) break;
         if (Clock() - lastRedraw < LOGO_REDRAW_MS) {
             SleepFor(1);
+            DoEvents();
             continue;
         }
         lastRedraw = Clock();
         double t = (Clock() - start) / INTRO_MS;
         ClearScreen(0xFF000000u);
         int32_t alpha = Clamp255(t * 4 * 255);
-        DrawFullScreen(MenuBackgrounds[1], alpha, 1);
+        DrawFullScreen(MenuBackgrounds[0], alpha, 1);
         DrawBitmapText("Click to play", PercentRect(20, 84, 80, 92), 0.8, 0, 0, 0, ALIGN_CENTRE, true);
         RenderScene();
     }
