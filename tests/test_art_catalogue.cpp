@@ -140,6 +140,34 @@ TEST(ArtCatalogue, SubjectsSitWhereTheBoardPlacesThem) {
   }
 }
 
+TEST(ArtCatalogue, JewelSilhouettesDifferPairwise) {
+  // A colour-blind player tells the sixteen kinds apart by outline: no two
+  // jewels may share nearly the same opaque shape (intersection over union).
+  const char* jewels[16] = {"blue1-new", "GREEN2", "amber5", "rub3", "diam2", "crystal-yellow2d", "onea2", "star2",
+                            "cirk3", "gems", "bluegem2", "red5", "amberstone", "blue-gem2", "tan-gem", "white-gem2"};
+  std::vector<std::vector<bool>> masks;
+  for (const char* j : jewels) {
+    Picture p;
+    ASSERT_TRUE(Load(kGameDir + "/256/" + j + ".png", p)) << j;
+    std::vector<bool> m(size_t(p.width) * p.height);
+    for (size_t i = 0; i < m.size(); ++i) m[i] = p.rgba[i * 4 + 3] > 160;
+    masks.push_back(m);
+  }
+  double worst = 0;
+  std::string worstPair;
+  for (int a = 0; a < 16; ++a)
+    for (int b = a + 1; b < 16; ++b) {
+      size_t both = 0, either = 0;
+      for (size_t i = 0; i < masks[a].size(); ++i) {
+        both += masks[a][i] && masks[b][i];
+        either += masks[a][i] || masks[b][i];
+      }
+      double iou = either ? double(both) / either : 1;
+      if (iou > worst) { worst = iou; worstPair = std::string(jewels[a]) + " / " + jewels[b]; }
+    }
+  EXPECT_LT(worst, 0.85) << "closest silhouettes: " << worstPair;
+}
+
 TEST(ArtCatalogue, GenerationIsDeterministic) {
   std::string generator = kGameDir + "/../tools/artgen/artgen";
   if (!std::ifstream(generator).good()) GTEST_SKIP() << "artgen not built in this build tree";

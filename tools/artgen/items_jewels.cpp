@@ -81,7 +81,9 @@ std::vector<Pt> Outline(int shape) {
       }
       return p;
     case SH_RHOMBUS: return Subdivide({{0, -1}, {0.66, 0}, {0, 1}, {-0.66, 0}});
-    case SH_HEXAGON: return Subdivide(Regular(6, 0.98, -90));
+    case SH_HEXAGON:  // a tall crystal prism, pointed at both ends
+      for (Pt q : Subdivide(Regular(6, 1.0, -90))) p.push_back({q.x * 0.7, q.y});
+      return p;
     case SH_TEARDROP:
       for (int k = 0; k < 18; ++k) {
         double t = k * 2 * M_PI / 18;
@@ -97,8 +99,8 @@ std::vector<Pt> Outline(int shape) {
     case SH_CUSHION:
       for (int k = 0; k < 16; ++k) {
         double a = k * M_PI / 8 + M_PI / 16, c = std::cos(a), s = std::sin(a);
-        p.push_back({0.86 * std::copysign(std::pow(std::fabs(c), 0.5), c),
-                     0.86 * std::copysign(std::pow(std::fabs(s), 0.5), s)});
+        p.push_back({0.84 * std::copysign(std::pow(std::fabs(c), 0.28), c),
+                     0.84 * std::copysign(std::pow(std::fabs(s), 0.28), s)});
       }
       return p;
     case SH_TRIANGLE: return Subdivide(Regular(3, 1.05, -90));

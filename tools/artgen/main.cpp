@@ -1,6 +1,6 @@
 // artgen <gameDir>: writes every picture of the game into gameDir.
 #include <cstdio>
-#include <ctime>
+#include <chrono>
 #include <string>
 
 #include "artgen.h"
@@ -20,11 +20,15 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::string gameDir = argv[1];
-  DrawBoardArt(gameDir);
-  DrawItemArt(gameDir);
-  DrawScreenArt(gameDir);
-  DrawGlyphArt(gameDir);
-  WriteMapTable(gameDir);
+  struct { const char* name; void (*draw)(const std::string&); } groups[] = {
+      {"board", DrawBoardArt}, {"items", DrawItemArt}, {"screens", DrawScreenArt},
+      {"glyphs", DrawGlyphArt}, {"map table", WriteMapTable}};
+  for (const auto& g : groups) {
+    auto start = std::chrono::steady_clock::now();
+    g.draw(gameDir);
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("artgen: %-9s %6.2f s\n", g.name, seconds);
+  }
   std::printf("artgen: %zu pictures written to %s\n", WrittenImages().size(), gameDir.c_str());
   if (argc >= 4 && std::string(argv[2]) == "--contact-sheet") {
     std::string out = argv[3];
