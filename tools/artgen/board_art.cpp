@@ -77,6 +77,29 @@ void PaintPlateMaterial(double x, double y, void* user, double out[4]) {
   out[0] = c.r; out[1] = c.g; out[2] = c.b; out[3] = 1;
 }
 
+// Layers short translucent strokes over a surface, each in the surface's own
+// colour a little lighter or darker, following a smooth flow field: a painted
+// rather than printed look.
+void DrawBrushStrokes(cairo_t* cr, PixelPainter painter, void* user, int seed, int count, double cx, double cy,
+                      double radius) {
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (int k = 0; k < count; ++k) {
+    double u = ArtNoise(seed, k * 7.31, 0.5), v = ArtNoise(seed + 1, 0.5, k * 5.77);
+    double x = cx + (u * 2 - 1) * radius, y = cy + (v * 2 - 1) * radius;
+    double flow = ArtFbm(seed + 2, x / 70, y / 70, 2) * 2 * M_PI * 1.5;
+    double len = 10 + 22 * ArtNoise(seed + 3, k * 1.7, 2.5), width = 3 + 5 * ArtNoise(seed + 4, k * 2.3, 1.5);
+    double rgba[4] = {0, 0, 0, 1};
+    painter(x, y, user, rgba);
+    double k2 = 0.86 + 0.3 * ArtNoise(seed + 5, k * 3.1, 0.2);
+    cairo_set_source_rgba(cr, std::min(1.0, rgba[0] * k2), std::min(1.0, rgba[1] * k2), std::min(1.0, rgba[2] * k2), 0.22);
+    cairo_set_line_width(cr, width);
+    cairo_move_to(cr, x - std::cos(flow) * len / 2, y - std::sin(flow) * len / 2);
+    cairo_curve_to(cr, x, y + width * 0.6, x, y - width * 0.6, x + std::cos(flow) * len / 2, y + std::sin(flow) * len / 2);
+    cairo_stroke(cr);
+  }
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+}
+
 // Lights the six sides of a bevel from the top-left, as every picture of the game is lit.
 void DrawHexBevel(cairo_t* cr, double cx, double cy, double r, double band, double strength) {
   for (int k = 0; k < 6; ++k) {
@@ -122,6 +145,7 @@ void DrawPlate(Canvas& c, int stage) {
   cairo_clip(cr);
   PlateMaterial m{stage};
   PaintPixels(c, PaintPlateMaterial, &m);
+  DrawBrushStrokes(cr, PaintPlateMaterial, &m, 900 + stage * 10, 260, kPlateCX, kPlateCY, kTileR);
   DrawVignette(cr, kPlateCX, kPlateCY, kTileR, stage == 7 ? 0.28 : 0.38);
   cairo_restore(cr);
   DrawHexBevel(cr, kPlateCX, kPlateCY, kTileR, 9, 1.0);
@@ -282,6 +306,7 @@ void DrawGoldTile(Canvas& c, double cx, double cy, double bright, double shine) 
   cairo_clip(cr);
   GoldParams gp{bright, cx, cy};
   PaintPixels(c, PaintGold, &gp);
+  DrawBrushStrokes(cr, PaintGold, &gp, 1990, 220, cx, cy, kTileR);
   DrawVignette(cr, cx, cy, kTileR, 0.3 * (1 - bright));
   if (shine >= 0) DrawShineBand(cr, cx, cy, kTileR, shine);
   cairo_restore(cr);
