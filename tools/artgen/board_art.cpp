@@ -241,8 +241,8 @@ void DrawBubbleBottom(Canvas& c, bool onGold) {
   Rgb rimColour = onGold ? Hex(0x2060A0) : Hex(0x9CE8FF);
   cairo_pattern_t* p = cairo_pattern_create_radial(kItemCX - 20, kItemCY - 25, 10, kItemCX, kItemCY, r);
   AddStop(p, 0, Hex(0xFFFFFF), 0.05);
-  AddStop(p, 0.7, rimColour, onGold ? 0.22 : 0.12);
-  AddStop(p, 0.93, rimColour, onGold ? 0.75 : 0.55);
+  AddStop(p, 0.65, rimColour, onGold ? 0.25 : 0.18);
+  AddStop(p, 0.93, rimColour, onGold ? 0.9 : 0.8);
   AddStop(p, 1, rimColour, 0.0);
   cairo_set_source(cr, p);
   cairo_arc(cr, kItemCX, kItemCY, r, 0, 2 * M_PI);
@@ -256,10 +256,20 @@ void DrawBubbleBottom(Canvas& c, bool onGold) {
     cairo_arc(cr, kItemCX, kItemCY, r - 8 - k * 3, M_PI * (0.15 + 0.1 * k), M_PI * (0.85 - 0.05 * k));
     cairo_stroke(cr);
   }
-  cairo_set_line_width(cr, 2);
-  cairo_set_source_rgba(cr, 1, 1, 1, 0.6);
+  cairo_set_line_width(cr, 2.5);
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.75);
   cairo_arc(cr, kItemCX, kItemCY, r - 3, 0, 2 * M_PI);
   cairo_stroke(cr);
+  // The window reflection that says "glass" even over a busy jewel.
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_width(cr, 9);
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.7);
+  cairo_arc(cr, kItemCX, kItemCY, r - 16, M_PI * 1.08, M_PI * 1.42);
+  cairo_stroke(cr);
+  cairo_set_line_width(cr, 5);
+  cairo_arc(cr, kItemCX, kItemCY, r - 16, M_PI * 1.5, M_PI * 1.58);
+  cairo_stroke(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
 }
 
 void DrawBubbleTop(Canvas& c) {
