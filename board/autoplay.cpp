@@ -1,0 +1,129 @@
+#include "board/autoplay.h"
+
+#include <cmath>
+#include <utility>
+
+#include "board/board.h"
+#include "board/moves.h"
+#include "board/random.h"
+#include "board/swap.h"
+#include "graphics/screen.h"
+#include "screens/tips.h"
+
+namespace {
+
+enum BotStep { BOT_WAIT, BOT_PRESS, BOT_DRAG, BOT_RELEASE, BOT_TIP_MOVE, BOT_TIP_PRESS, BOT_TIP_RELEASE };
+
+struct AutoplayState {
+    BotStep step = BOT_WAIT;
+    int from = 0, to = 0;
+    double restSince = -1;  // clock time the board came to rest
+};
+AutoplayState bot;
+
+// Plain tiles a swap of a and b would clear on its own lines.
+int PlainTilesCleared(int a, int b) {
+    std::swap(Cells[a].Gem, Cells[b].Gem);
+    bool counted[BOARD_CELLS] = {};
+    int plain = 0;
+    for (int i = 0; i < BOARD_CELLS; ++i) {
+        for (int d : {11, 5, 6}) {
+            if (i - d < 0 || i + d >= BOARD_CELLS) continue;
+            const CellRecord &p = Cells[i - d], &q = Cells[i], &r = Cells[i + d];
+            if (!(IsJewel(q.Gem) && p.Gem == q.Gem && q.Gem == r.Gem && p.isExists && q.isExists &&
+                  r.isExists && IsNeighbour(i, i - d) && IsNeighbour(i, i + d)))
+                continue;
+            for (int c : {i - d, i, i + d}) {
+                if (counted[c]) continue;
+                counted[c] = true;
+                plain += (Cells[c].Gnd == 0 && Cells[c].Ice == 0) ? 3 : 1;
+            }
+        }
+    }
+    std::swap(Cells[a].Gem, Cells[b].Gem);
+    return plain;
+}
+
+bool BoardAtRest() {
+    return BoardIdle && NothingFalling && !SwapActive && SwapPhase == SWAP_NONE && !NoMovesShowing;
+}
+
+AutoplayAction At(AutoplayKind kind, int cell) {
+    AutoplayAction a;
+    a.kind = kind;
+    a.x = int(std::lround(TileScreenX(Cells[cell].GridX)));
+    a.y = int(std::lround(TileScreenY(Cells[cell].GridY)));
+    return a;
+}
+
+// A point well away from the balloon, which hangs towards the screen centre
+// from its anchor: the opposite corner of the screen.
+AutoplayAction TipCloseAction(AutoplayKind kind) {
+    AutoplayAction a;
+    a.kind = kind;
+    double w = 1280 * ScaleX, h = 1024 * ScaleY;
+    a.x = int(TipX < w / 2 ? w - 8 : 8);
+    a.y = int(TipY < h / 2 ? h - 8 : 8);
+    return a;
+}
+
+}  // namespace
+
+bool AutoplayChooseMove(int* from, int* to) {
+    int pairs = MovesFound < MAX_MOVES ? MovesFound : MAX_MOVES;
+    int best = -1, ties = 0;
+    for (int k = 1; k <= pairs; ++k) {
+        int a = MoveFrom[k], b = MoveTo[k];
+        if (a < 0 || a >= BOARD_CELLS || b < 0 || b >= BOARD_CELLS || !CanSwapPair(a, b)) continue;
+        int score = PlainTilesCleared(a, b);
+        if (score > best) {
+            best = score;
+            ties = 0;
+        }
+        if (score == best && RndIndex(++ties) == 0) {
+            *from = a;
+            *to = b;
+        }
+    }
+    return best >= 0;
+}
+
+AutoplayAction AutoplayNext(double now, double thinkMs) {
+    AutoplayAction none;
+    switch (bot.step) {
+        case BOT_WAIT:
+            if (TipOn && TipAlpha >= 255) {
+                bot.step = BOT_TIP_PRESS;
+                return TipCloseAction(AUTO_MOVE);
+            }
+            if (!BoardAtRest() || !ScanCompleted || MovesFound <= 0) {
+                bot.restSince = -1;
+                return none;
+            }
+            if (bot.restSince < 0) bot.restSince = now;
+            if (now - bot.restSince < thinkMs || !AutoplayChooseMove(&bot.from, &bot.to)) return none;
+            bot.restSince = -1;
+            bot.step = BOT_PRESS;
+            return At(AUTO_MOVE, bot.from);
+        case BOT_PRESS:
+            bot.step = BOT_DRAG;
+            return At(AUTO_PRESS, bot.from);
+        case BOT_DRAG:
+            bot.step = BOT_RELEASE;
+            return At(AUTO_MOVE, bot.to);
+        case BOT_RELEASE:
+            bot.step = BOT_WAIT;
+            return At(AUTO_RELEASE, bot.to);
+        case BOT_TIP_PRESS:
+            bot.step = BOT_TIP_RELEASE;
+            return TipCloseAction(AUTO_PRESS);
+        case BOT_TIP_RELEASE:
+            bot.step = BOT_WAIT;
+            return TipCloseAction(AUTO_RELEASE);
+        default:
+            bot.step = BOT_WAIT;
+            return none;
+    }
+}
+
+void ResetAutoplay() { bot = AutoplayState(); }
