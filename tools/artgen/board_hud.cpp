@@ -90,12 +90,12 @@ void DrawHourglassFrame(Canvas& c) {
   cairo_set_line_width(cr, 2.5);
   cairo_stroke(cr);
   for (int half = 0; half < 2; ++half) {
-    double y0 = half ? kNeckY + 20 : kTopY + 6, y1 = half ? kBottomY - 4 : kNeckY - 22;
+    double y0 = half ? kNeckY + 24 : kTopY + 14, y1 = half ? kBottomY - 8 : kNeckY - 24;
     cairo_move_to(cr, 128 - HourglassHalfWidth((y0 + y1) / 2) + 10, y0);
     cairo_curve_to(cr, 128 - HourglassHalfWidth((y0 + y1) / 2) + 4, (y0 + y1) / 2,
                    128 - HourglassHalfWidth((y0 + y1) / 2) + 6, y1, 128 - HourglassHalfWidth(y1) + 8, y1);
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.55);
-    cairo_set_line_width(cr, 5);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.32);
+    cairo_set_line_width(cr, 4);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_stroke(cr);
   }

@@ -458,7 +458,7 @@ void DrawGlowEffect(Canvas& c) {
   // Rays around a soft core; the board turns it, so its spokes show the motion.
   cairo_t* cr = c.cr;
   for (int k = 0; k < 12; ++k) {
-    double a = k * M_PI / 6, len = (k % 2) ? 100 : 120;
+    double a = k * M_PI / 6, len = (k % 2) ? 76 : 92;  // within the texture, however it is turned
     cairo_pattern_t* p = cairo_pattern_create_radial(X, Y, 10, X, Y, len);
     cairo_pattern_add_color_stop_rgba(p, 0, 1, 1, 1, 0.8);
     cairo_pattern_add_color_stop_rgba(p, 1, 1, 1, 1, 0);
@@ -501,23 +501,36 @@ void DrawSparkleBurst(Canvas& c) {
 }
 
 void DrawBlast(Canvas& c) {
+  // A jewel shattered by a bonus: a hot white core, a ragged flash and flying shards.
   cairo_t* cr = c.cr;
-  for (int k = 0; k < 9; ++k) {
-    double a = k * 2 * M_PI / 9, d = 38 + 14 * ArtNoise(1701, k * 1.7, 0), rr = 34 + 12 * ArtNoise(1702, k * 1.3, 0);
-    double px = X + d * std::cos(a), py = Y + d * std::sin(a);
-    cairo_pattern_t* p = cairo_pattern_create_radial(px, py, 0, px, py, rr);
-    cairo_pattern_add_color_stop_rgba(p, 0, 1, 0.95, 0.8, 0.8);
-    cairo_pattern_add_color_stop_rgba(p, 1, 1, 0.7, 0.3, 0);
-    cairo_set_source(cr, p);
-    cairo_arc(cr, px, py, rr, 0, 2 * M_PI);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+  cairo_move_to(cr, X + 86, Y);
+  for (int k = 1; k <= 24; ++k) {
+    double a = k * M_PI / 12, rr = (k % 2) ? 44 + 20 * ArtNoise(1703, k * 1.9, 0) : 76 + 14 * ArtNoise(1704, k * 2.1, 0);
+    cairo_line_to(cr, X + rr * std::cos(a), Y + rr * std::sin(a));
   }
-  cairo_pattern_t* core = cairo_pattern_create_radial(X, Y, 0, X, Y, 60);
+  cairo_close_path(cr);
+  cairo_pattern_t* flash = cairo_pattern_create_radial(X, Y, 0, X, Y, 96);
+  cairo_pattern_add_color_stop_rgba(flash, 0, 1, 1, 0.95, 0.95);
+  cairo_pattern_add_color_stop_rgba(flash, 0.45, 1, 0.85, 0.45, 0.7);
+  cairo_pattern_add_color_stop_rgba(flash, 1, 1, 0.5, 0.15, 0);
+  cairo_set_source(cr, flash);
+  cairo_fill(cr);
+  cairo_pattern_destroy(flash);
+  for (int k = 0; k < 10; ++k) {
+    double a = k * 2 * M_PI / 10 + 0.25, d = 58 + 30 * ArtNoise(1705, k * 1.3, 0.7), s = 7 + 5 * ArtNoise(1706, k, 0);
+    double px = X + d * std::cos(a), py = Y + d * 0.95 * std::sin(a);
+    cairo_move_to(cr, px + s * std::cos(a), py + s * std::sin(a));
+    cairo_line_to(cr, px + s * 0.6 * std::cos(a + 2.2), py + s * 0.6 * std::sin(a + 2.2));
+    cairo_line_to(cr, px + s * 0.6 * std::cos(a - 2.2), py + s * 0.6 * std::sin(a - 2.2));
+    cairo_close_path(cr);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.9);
+    cairo_fill(cr);
+  }
+  cairo_pattern_t* core = cairo_pattern_create_radial(X, Y, 0, X, Y, 44);
   cairo_pattern_add_color_stop_rgba(core, 0, 1, 1, 1, 1);
-  cairo_pattern_add_color_stop_rgba(core, 1, 1, 0.85, 0.5, 0);
+  cairo_pattern_add_color_stop_rgba(core, 1, 1, 1, 0.8, 0);
   cairo_set_source(cr, core);
-  cairo_arc(cr, X, Y, 60, 0, 2 * M_PI);
+  cairo_arc(cr, X, Y, 44, 0, 2 * M_PI);
   cairo_fill(cr);
   cairo_pattern_destroy(core);
 }
