@@ -16,10 +16,11 @@ const double GLYPH_FONT_SIZE = 100;   // texels of the em, vertically
 const double GLYPH_BASELINE = 95;     // texels below the top of a cell
 const double GLYPH_CONDENSE = 0.8;    // horizontal squeeze of the display face
 
-// Fills the current path as a glyph of the set: the large glyphs are white
-// with a soft top-to-bottom sheen and a dark rim that keeps them readable on
-// busy pictures; the small ones are plain white and thickened, since they
-// are drawn shrunk to a few pixels.
+// Fills the current path as a glyph of the set. Both sets are white, so the
+// text colour tints them, with a dark rim that keeps pale colours readable on
+// light pictures (the shop's grey texts on its label plates). The large
+// glyphs add a soft top-to-bottom sheen; the small ones are thickened, since
+// they are drawn shrunk to a few pixels.
 void InkGlyphPath(cairo_t* cr, GlyphSet set, double top) {
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   if (set == GLYPHS_LARGE) {
@@ -34,7 +35,10 @@ void InkGlyphPath(cairo_t* cr, GlyphSet set, double top) {
     cairo_fill(cr);
     cairo_pattern_destroy(g);
   } else {
-    cairo_set_line_width(cr, 4);
+    cairo_set_line_width(cr, 10);
+    cairo_set_source_rgba(cr, 0.04, 0.02, 0.01, 0.85);
+    cairo_stroke_preserve(cr);
+    cairo_set_line_width(cr, 3);
     cairo_set_source_rgb(cr, 1, 1, 1);
     cairo_stroke_preserve(cr);
     cairo_fill(cr);
