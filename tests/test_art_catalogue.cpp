@@ -3,6 +3,7 @@
 // drawing places it, and comes out byte-identical from a second run.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -137,6 +138,23 @@ TEST(ArtCatalogue, SubjectsSitWhereTheBoardPlacesThem) {
     double tolerance = e.anchor == ITEM ? 16 : 4;
     EXPECT_NEAR(cx, ax, tolerance) << e.file;
     EXPECT_NEAR(cy, ay, tolerance) << e.file;
+  }
+}
+
+TEST(ArtCatalogue, TurnedSpritesStayInsideTheirTexture) {
+  // The board turns these about the item point; anything drawn farther from it
+  // than the nearest texture edge (the top, 0.37 of the height) would be cut
+  // off and show a straight edge sweeping round.
+  const double ax = 0.44 * 256, ay = 0.37 * 256, reach = ay + 1;
+  for (const char* f : {"eff", "circ", "disap", "emp", "fire", "arrow"}) {
+    Picture p;
+    ASSERT_TRUE(Load(kGameDir + "/256/" + f + ".png", p)) << f;
+    double farthest = 0;
+    for (int j = 0; j < p.height; ++j)
+      for (int i = 0; i < p.width; ++i)
+        if (p.rgba[(size_t(j) * p.width + i) * 4 + 3] > 24)
+          farthest = std::max(farthest, std::hypot(i + 0.5 - ax, j + 0.5 - ay));
+    EXPECT_LE(farthest, reach) << f;
   }
 }
 
