@@ -1,6 +1,8 @@
 #include "shell/harness.h"
 
+#include <algorithm>
 #include <chrono>
+#include <iterator>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -35,6 +37,11 @@ struct HarnessState {
     bool exitOnFailure = true;
     bool active = false;
     double lastPumpClock = -1;
+    // The keys, buttons and pointer the script holds; they replace the
+    // window's own at every pump of a scripted run.
+    InputState driven;
+    bool scripted = false;
+    double clockStart = 0;
 };
 
 void (*clockListener)(double) = nullptr;
@@ -116,27 +123,27 @@ bool RunCommand(const ScriptCommand& c) {
             if (Clock() > hs.blockEnd) Fail(c.line, "until timed out");
             return false;
         case CMD_MOVE:
-            Input.PointerX = c.x;
-            Input.PointerY = c.y;
+            hs.driven.PointerX = c.x;
+            hs.driven.PointerY = c.y;
             return true;
         case CMD_PRESS:
-            Input.Buttons[c.button] = true;
+            hs.driven.Buttons[c.button] = true;
             return true;
         case CMD_RELEASE:
-            Input.Buttons[c.button] = false;
+            hs.driven.Buttons[c.button] = false;
             return true;
         case CMD_CLICK:
-            Input.PointerX = c.x;
-            Input.PointerY = c.y;
-            Input.Buttons[c.button] = true;
+            hs.driven.PointerX = c.x;
+            hs.driven.PointerY = c.y;
+            hs.driven.Buttons[c.button] = true;
             hs.releaseButton = c.button;
             hs.releaseAfterFrame = FramesPresented + 2;
             return true;
         case CMD_KEY:
-            Input.Keys[c.key] = c.down;
+            hs.driven.Keys[c.key] = c.down;
             return true;
         case CMD_TAP:
-            Input.Keys[c.key] = true;
+            hs.driven.Keys[c.key] = true;
             hs.releaseKey = c.key;
             hs.releaseAfterFrame = FramesPresented + 2;
             return true;
@@ -144,8 +151,14 @@ bool RunCommand(const ScriptCommand& c) {
             Input.Typed += c.text;
             return true;
         case CMD_SHOT:
-            if (!hs.pendingShot.empty()) return false;   // the previous shot waits for its frame
-            hs.pendingShot = c.text;
+            // The script goes on once the shot's frame has been presented.
+            if (!hs.blocked) {
+                hs.blocked = true;
+                hs.pendingShot = c.text;
+                return false;
+            }
+            if (!hs.pendingShot.empty()) return false;
+            hs.blocked = false;
             return true;
         case CMD_DUMP:
             WriteDump(c.text);
@@ -162,8 +175,8 @@ bool ReleasePending() {
     if ((hs.releaseButton == 0 && hs.releaseKey < 0) || FramesPresented < hs.releaseAfterFrame) {
         return hs.releaseButton != 0 || hs.releaseKey >= 0;
     }
-    if (hs.releaseButton) Input.Buttons[hs.releaseButton] = false;
-    if (hs.releaseKey >= 0) Input.Keys[hs.releaseKey] = false;
+    if (hs.releaseButton) hs.driven.Buttons[hs.releaseButton] = false;
+    if (hs.releaseKey >= 0) hs.driven.Keys[hs.releaseKey] = false;
     hs.releaseButton = 0;
     hs.releaseKey = -1;
     return false;
@@ -356,12 +369,18 @@ bool ParseScript(const std::string& text, std::vector<ScriptCommand>* out, std::
     return true;
 }
 
-void HarnessPump() {
-    if (!hs.active) return;
-    if (ReleasePending()) {
-        UpdatePixelWork();
-        return;   // a click or tap runs alone until its frames have shown it
-    }
+namespace {
+
+void ApplyDrivenInput() {
+    if (!hs.scripted) return;
+    std::copy(std::begin(hs.driven.Keys), std::end(hs.driven.Keys), std::begin(Input.Keys));
+    std::copy(std::begin(hs.driven.Buttons), std::end(hs.driven.Buttons), std::begin(Input.Buttons));
+    Input.PointerX = hs.driven.PointerX;
+    Input.PointerY = hs.driven.PointerY;
+}
+
+void RunScript() {
+    if (ReleasePending()) return;   // a click or tap runs alone until its frames have shown it
     while (hs.next < hs.script.size()) {
         const ScriptCommand& c = hs.script[hs.next];
         if (!RunCommand(c)) break;
@@ -373,6 +392,14 @@ void HarnessPump() {
         hs.closeSent = true;
         Input.CloseRequested = true;
     }
+}
+
+}  // namespace
+
+void HarnessPump() {
+    if (!hs.active) return;
+    RunScript();
+    ApplyDrivenInput();
     UpdatePixelWork();
 }
 
@@ -383,10 +410,12 @@ void StartHarness(const HarnessSettings& settings, const std::vector<ScriptComma
     hs.settings = settings;
     hs.script = script;
     hs.active = !script.empty() || settings.headless || settings.stepMs > 0;
-    hs.closeSent = script.empty();   // without a script nothing closes the program but the player
+    hs.closeSent = script.empty();
+    hs.scripted = !script.empty();   // without a script nothing closes the program but the player
     hs.wallStart = std::chrono::steady_clock::now();
     HarnessFailure.clear();
     if (settings.stepMs > 0) SetClockSource(VirtualClock);
+    hs.clockStart = Clock();
     SetPumpHook(PumpHook);
     SetSleepHook(SleepHook);
     SetPresentHook(PresentHook);
@@ -414,7 +443,7 @@ std::string HarnessSummary() {
     double wall = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - hs.wallStart).count();
     char buf[128];
     std::snprintf(buf, sizeof buf, "frames %lld, virtual %.0f ms, wall %.0f ms", (long long)FramesPresented,
-                  hs.settings.stepMs > 0 ? hs.virtualNow : Clock(), wall);
+                  Clock() - hs.clockStart, wall);
     return buf;
 }
 

@@ -21,6 +21,7 @@ constexpr double LOGO_REDRAW_MS = 10;
 constexpr double LOGO_STEP = 0.005;     // per LOGO_STEP_MS of clock time
 constexpr double LOGO_STEP_MS = 5;
 constexpr double LOGO_END = 3.5;
+constexpr double LOADING_REDRAW_MS = 40;
 
 int32_t SineAlpha(double x) { return Clamp255(std::sin(x * PI) * 255); }
 
@@ -97,6 +98,11 @@ void DrawBar(const Rect& r, uint32_t top, uint32_t bottom) {
 }  // namespace
 
 void DrawLoadingScreen(int32_t percent) {
+    // Presents wait for the display's refresh: the bar is redrawn at most
+    // every LOADING_REDRAW_MS, not once per picture, so loading is not held up.
+    static double lastRedraw = -1e9;
+    if (percent < 100 && Clock() - lastRedraw < LOADING_REDRAW_MS) return;
+    lastRedraw = Clock();
     ClearScreen(0xFF000000u);
     int32_t alpha = 255;
     DrawFullScreen(GameLogos[0], alpha, 1);

@@ -78,6 +78,7 @@ void OnCloseRequest() {
     ReleaseGraphics();
     WriteRunLog("MainForm", "Application End.");
     PrintSummary();
+    Audio().Close();
     ShutdownSdlPlatform();
     std::exit(0);
 }
@@ -130,6 +131,7 @@ int main(int argc, char** argv) {
     int status = Form_Load();
     if (status != 0) std::fprintf(stderr, "gemhaven: start-up failed: %s\n", StartupFailure.c_str());
     PrintSummary();
+    Audio().Close();
     ShutdownSdlPlatform();
     return status;
 }
