@@ -246,3 +246,25 @@ TEST(ScreenPictures, FrameAndBalloonsLeaveTheirWindowsClear) {
     EXPECT_EQ(AlphaAt(b, 2, q < 2 ? 508 : 2), 0) << q;
   }
 }
+
+TEST(ScreenPictures, MainMenuTwinIsBrighterInEveryHotSpot) {
+  Picture normal = LoadPicture("red/menu/main0-new2.jpg");
+  Picture lit = LoadPicture("red/menu/main1-new2.jpg");
+  ASSERT_EQ(normal.width, 1024);
+  ASSERT_EQ(lit.width, 1024);
+  // Hot-spots in percent of the screen: Play, Options, Exit Game, High Scores, How To Play.
+  struct Spot { const char* name; double l, t, r, b; };
+  const Spot spots[] = {{"Play", 0, 10, 30, 75},      {"Options", 35, 30, 50, 60}, {"Exit Game", 84, 62, 100, 80},
+                        {"High Scores", 60, 25, 97, 57}, {"How To Play", 80, 0, 100, 15}};
+  auto brightness = [](const Picture& p, const Spot& s) {
+    double sum = 0;
+    int n = 0;
+    for (int y = int(s.t * 10.24); y < int(s.b * 10.24); y += 2)
+      for (int x = int(s.l * 10.24); x < int(s.r * 10.24); x += 2, ++n) {
+        const unsigned char* px = &p.rgba[(size_t(y) * p.width + x) * 4];
+        sum += px[0] + px[1] + px[2];
+      }
+    return sum / n;
+  };
+  for (const Spot& s : spots) EXPECT_GT(brightness(lit, s), brightness(normal, s) + 3) << s.name;
+}

@@ -27,7 +27,7 @@ Col CoveField(double x, double y) {
     c = Mix(Hex(0x2F6C86), Hex(0x123A55), Smooth(520, 760, y));
     c = Mix(c, Hex(0xFFE0A8), glint * 0.85);
   }
-  c = Mix(c, Hex(0xFAD0A8), std::exp(-std::pow((y - 522) / 26, 2)) * 0.6);  // haze on the horizon
+  c = Mix(c, Hex(0xF6C49A), std::exp(-std::pow((y - 521) / 14, 2)) * 0.7);  // haze on the horizon
   double shore = 760 + 60 * std::cos((x - 640) / 420);
   if (y > shore) {
     double grain = ArtFbm(303, x / 12, y / 12, 3);
@@ -175,14 +175,14 @@ void ScoresChest(cairo_t* cr, bool lit) {
   cairo_set_source(cr, rock);
   cairo_fill(cr);
   cairo_pattern_destroy(rock);
-  cairo_save(cr);
-  cairo_translate(cr, 1005, 600);
-  cairo_scale(cr, 1, 0.12);
-  cairo_arc(cr, 0, 0, 215, 0, 2 * M_PI);
-  cairo_restore(cr);
-  cairo_set_line_width(cr, 2);
-  cairo_set_source_rgba(cr, 1, 0.95, 0.85, 0.3);
-  cairo_stroke(cr);
+  for (int i = 0; i < 9; ++i) {  // foam breaking round its foot
+    double fx = 820 + i * 46 + 10 * Rand(404, i);
+    cairo_save(cr);
+    cairo_translate(cr, fx, 600 + 4 * Rand(405, i));
+    cairo_scale(cr, 1, 0.22);
+    Glow(cr, 0, 0, 26 + 10 * Rand(406, i), Hex(0xFFF6E8), 0.7);
+    cairo_restore(cr);
+  }
   Glow(cr, 1005, 350, 160, Hex(0xFFE080), lit ? 0.8 : 0.45);
   // Lid, thrown back.
   cairo_new_path(cr);
@@ -238,6 +238,20 @@ void ExitBoat(cairo_t* cr, bool lit) {
   cairo_set_source(cr, g);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
+  for (int k = 1; k <= 2; ++k) {  // planks
+    cairo_new_path(cr);
+    cairo_move_to(cr, 1092 + k * 6, 740 + k * 13);
+    cairo_curve_to(cr, 1130, 790 - k * 6, 1230, 790 - k * 6, 1268 - k * 6, 738 + k * 13);
+    cairo_set_line_width(cr, 2);
+    cairo_set_source_rgba(cr, 0.15, 0.07, 0.02, 0.6);
+    cairo_stroke(cr);
+  }
+  cairo_new_path(cr);  // gunwale
+  cairo_move_to(cr, 1086, 738);
+  cairo_line_to(cr, 1276, 733);
+  cairo_set_line_width(cr, 5);
+  Set(cr, Scale(Hex(0x5A3216), k));
+  cairo_stroke(cr);
   cairo_rectangle(cr, 1200, 655, 5, 85);  // mast of the flag
   Set(cr, Hex(0x2A1A0C));
   cairo_fill(cr);
@@ -331,6 +345,25 @@ void PaintWidgetBackground(Canvas& c) {
   cairo_save(cr);
   cairo_scale(cr, c.width / 1280.0, c.height / 1024.0);
   Plaque(cr, 118, 120, 1044, 790, 40, Hex(0x24160E), Hex(0xC9973E), 0.93);
+  cairo_restore(cr);
+  // Leather grain and a warm light from above on the panel's face.
+  Canvas grain = NewCanvas(c.width, c.height);
+  PaintField(grain, [](double x, double y) {
+    double n = ArtFbm(320, x / 6, y / 6, 3), m = ArtFbm(321, x / 90, y / 70, 4);
+    return Scale(Mix(Hex(0x3A2414), Hex(0x1E120A), m), 0.8 + 0.4 * n);
+  });
+  cairo_save(cr);
+  cairo_scale(cr, c.width / 1280.0, c.height / 1024.0);
+  RoundRect(cr, 132, 134, 1016, 762, 30);
+  cairo_clip(cr);
+  cairo_scale(cr, 1280.0 / c.width, 1024.0 / c.height);
+  cairo_set_source_surface(cr, grain.surface, 0, 0);
+  cairo_paint_with_alpha(cr, 0.85);
+  cairo_restore(cr);
+  FreeCanvas(grain);
+  cairo_save(cr);
+  cairo_scale(cr, c.width / 1280.0, c.height / 1024.0);
+  Glow(cr, 640, 300, 560, Hex(0xFFC070), 0.16);
   // A faint inner border of rope dots and corner stars.
   RoundRect(cr, 150, 152, 980, 726, 26);
   double dashes[2] = {2, 8};
