@@ -300,12 +300,31 @@ void SceneDetails(cairo_t* cr, int n) {
       scr::Sparkles(cr, 3, 0, 520, 1280, 160, 40, 2.5, Hex(0xFFF4D0), 0.7);
       break;
     case 2:
+      Glow(cr, 1120, 430, 330, Hex(0xFFD8A0), 0.45);  // a low sun behind the clouds
+      {
+        cairo_pattern_t* sea = cairo_pattern_create_linear(0, 540, 0, 700);
+        Stop(sea, 0, Hex(0x6F93A8));
+        Stop(sea, 1, Hex(0x2E5468));
+        cairo_set_source(cr, sea);
+        cairo_rectangle(cr, 0, 545, 1280, 480);
+        cairo_fill(cr);
+        cairo_pattern_destroy(sea);
+      }
       Ridge(cr, 21, 720, 260, 380, Hex(0x5D6670));
       Ridge(cr, 22, 860, 240, 300, Hex(0x4A4740));
       Ridge(cr, 23, 990, 200, 220, Hex(0x3A3128));
       Ridge(cr, 24, 1004, 40, 60, Hex(0x4E6A32));  // grass on the near edge
+      for (int k = 0; k < 90; ++k) {  // blades bent by the wind
+        double x = Rand(30, k) * 1280, y = 1024 - Rand(31, k) * 60, len = 30 + Rand(32, k) * 50;
+        cairo_new_path(cr);
+        cairo_move_to(cr, x, y);
+        cairo_curve_to(cr, x + len * 0.2, y - len * 0.6, x + len * 0.6, y - len * 0.9, x + len, y - len * 0.8);
+        cairo_set_line_width(cr, 3);
+        Set(cr, Mix(Hex(0x5E7E3A), Hex(0x9AB060), Rand(33, k)), 0.9);
+        cairo_stroke(cr);
+      }
       for (int k = 0; k < 14; ++k) {  // wind streaks
-        double y = 80 + scr::Rand(25, k) * 700, x = scr::Rand(26, k) * 1280;
+        double y = 60 + Rand(25, k) * 420, x = Rand(26, k) * 1280;
         cairo_new_path(cr);
         cairo_move_to(cr, x, y);
         cairo_curve_to(cr, x + 80, y - 12, x + 180, y + 10, x + 260, y - 4);
