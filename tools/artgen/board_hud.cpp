@@ -14,17 +14,11 @@
 
 #include "artgen.h"
 #include "board_art.h"
+#include "graphics/hourglass_shape.h"
 
 namespace {
 
-const double kNeckY = 128, kTopY = 40, kBottomY = 218;
-
-// Inner half-width of the glass at row y: wide bulbs closing to a narrow neck.
-double HourglassHalfWidth(double y) {
-  double t = y < kNeckY ? (kNeckY - y) / (kNeckY - kTopY) : (y - kNeckY) / (kBottomY - kNeckY);
-  t = std::max(0.0, std::min(1.0, t));
-  return 5 + 59 * std::pow(std::sin(t * M_PI / 2 + 0.0001), 0.55) * (1 - 0.35 * std::pow(t, 6));
-}
+const double kNeckY = HOURGLASS_NECK_Y, kTopY = HOURGLASS_TOP_Y, kBottomY = HOURGLASS_BOTTOM_Y;
 
 void BulbPath(cairo_t* cr, double y0, double y1, double grow) {
   const int steps = 40;
