@@ -8,6 +8,7 @@
 #include "board/hud.h"
 #include "board/level_end.h"
 #include "board/swap.h"
+#include "board/transition.h"
 #include "board_fixture.h"
 #include "graphics/null_platform.h"
 #include "screens/players.h"
@@ -106,4 +107,19 @@ TEST(DebugLine, ShowsTheHoveredCellInItsExactForm) {
               "|isAvailable=True|isExists=True|isSelected=False|isUpper=False|Move=False"
               "|Parent=500|ParentGem=1|Rotation=0.5|Rum=0|Pos.Size=-40");
     EXPECT_EQ(ShortDecimal(M_PI / 6), "0.5235987755982988");
+}
+
+TEST(Transition, SpringBringsAPointHome) {
+    FlyPoint p;
+    p.x = 90, p.y = 5, p.z = 0;
+    p.tx = 20, p.ty = 70, p.tz = 1;
+    int steps = 0;
+    double d = 100;
+    while (d >= 1.5 && steps < 2000) {
+        d = StepFlyPoint(p, 1280, 1024);
+        ++steps;
+    }
+    EXPECT_LT(steps, 400) << "a flight takes a few seconds at most";
+    EXPECT_NEAR(p.x, 20, 1);
+    EXPECT_NEAR(p.y, 70, 1);
 }
