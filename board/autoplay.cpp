@@ -18,6 +18,10 @@ struct AutoplayState {
     BotStep step = BOT_WAIT;
     int from = 0, to = 0;
     double restSince = -1;  // clock time the board came to rest
+    // The pairs of the last complete scan: the scan table is rewritten by
+    // the next scan at once, so the bot keeps its own copy.
+    int pairs = 0;
+    int pairFrom[MAX_MOVES + 1] = {}, pairTo[MAX_MOVES + 1] = {};
 };
 AutoplayState bot;
 
@@ -67,13 +71,20 @@ AutoplayAction TipCloseAction(AutoplayKind kind) {
     return a;
 }
 
+void TakeScan() {
+    bot.pairs = MovesFound < MAX_MOVES ? MovesFound : MAX_MOVES;
+    for (int k = 1; k <= bot.pairs; ++k) {
+        bot.pairFrom[k] = MoveFrom[k];
+        bot.pairTo[k] = MoveTo[k];
+    }
+}
+
 }  // namespace
 
 bool AutoplayChooseMove(int* from, int* to) {
-    int pairs = MovesFound < MAX_MOVES ? MovesFound : MAX_MOVES;
     int best = -1, ties = 0;
-    for (int k = 1; k <= pairs; ++k) {
-        int a = MoveFrom[k], b = MoveTo[k];
+    for (int k = 1; k <= bot.pairs; ++k) {
+        int a = bot.pairFrom[k], b = bot.pairTo[k];
         if (a < 0 || a >= BOARD_CELLS || b < 0 || b >= BOARD_CELLS || !CanSwapPair(a, b)) continue;
         int score = PlainTilesCleared(a, b);
         if (score > best) {
@@ -96,13 +107,17 @@ AutoplayAction AutoplayNext(double now, double thinkMs) {
                 bot.step = BOT_TIP_PRESS;
                 return TipCloseAction(AUTO_MOVE);
             }
-            if (!BoardAtRest() || !ScanCompleted || MovesFound <= 0) {
+            if (!BoardAtRest()) {
                 bot.restSince = -1;
+                bot.pairs = 0;
                 return none;
             }
+            if (MovesFound > 0) TakeScan();
+            if (bot.pairs == 0) return none;
             if (bot.restSince < 0) bot.restSince = now;
             if (now - bot.restSince < thinkMs || !AutoplayChooseMove(&bot.from, &bot.to)) return none;
             bot.restSince = -1;
+            bot.pairs = 0;
             bot.step = BOT_PRESS;
             return At(AUTO_MOVE, bot.from);
         case BOT_PRESS:

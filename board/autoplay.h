@@ -11,8 +11,8 @@ struct AutoplayAction {
     int x = 0, y = 0;  // back-buffer pixels
 };
 
-// The pair of the last complete scan that gilds the most plain tiles
-// (ties broken at random); false when the scan found none.
+// The pair of the last complete scan the bot has seen that gilds the most
+// plain tiles (ties broken at random); false when there is none.
 bool AutoplayChooseMove(int* from, int* to);
 // The next action at clock time now (ms). thinkMs: the pause before each move.
 AutoplayAction AutoplayNext(double now, double thinkMs);

@@ -7,6 +7,16 @@
 
 #include "board/board.h"
 #include "board/board_draw.h"
+#include "board/debug_line.h"
+#include "board/hud.h"
+#include "board/level_end.h"
+#include "board/points_texts.h"
+#include "board/swap.h"
+#include "board/transition.h"
+#include "bonus/bonus.h"
+#include "bonus/shop.h"
+#include "screens/credits.h"
+#include "screens/tips.h"
 #include "board/clock.h"
 #include "board/fill.h"
 #include "board/level.h"
@@ -42,7 +52,6 @@ constexpr uint32_t TIME_COLOUR = 0xFFEEDDAAu;
 
 struct FrameState {
     double lastPulseStep = 0;
-    bool nothingFellBefore = true;
     int32_t lastTimeoutSecond = -1;
     bool firstRate = true;
 };
@@ -62,13 +71,18 @@ void StepLevelCompletePulse() {
         LevelCompleteFrame -= 18;
         LevelCompleteAnim = false;
         if (LevelCompletePending == 1.0) {
-            bool lastLevel = CurrentLevel >= LEVEL_COUNT;
-            bool newStage = !lastLevel && StageOf(CurrentLevel + 1) > StageOf(CurrentLevel);
-            PlaySfx(lastLevel ? SFX_COMPLETE_GAME : newStage ? SFX_COMPLETE_STAGE : SFX_COMPLETE_LEVEL);
-            if (lastLevel)
-                LeaveToMenu = true;
-            else
-                NextLevel();
+            ShowTip(4, 57, false, true);
+            if (TipOn || TipAlpha > 0) {
+                LevelCompleteAnim = true;  // the pulse goes on while the tip is open
+            } else {
+                bool lastLevel = CurrentLevel >= LEVEL_COUNT;
+                bool newStage = !lastLevel && StageOf(CurrentLevel + 1) > StageOf(CurrentLevel);
+                PlaySfx(lastLevel ? SFX_COMPLETE_GAME : newStage ? SFX_COMPLETE_STAGE : SFX_COMPLETE_LEVEL);
+                if (lastLevel)
+                    GameCompleted();
+                else
+                    NextLevel();
+            }
         }
     }
     LevelCompletePulse = int32_t(std::floor(std::sin((LevelCompleteFrame - 1) * 10 * PI / 180) * 17)) + 1;
@@ -146,7 +160,7 @@ void CellPass() {
         GrowInStep(i);
         FallStep(i);
         const CellRecord& c = Cells[i];
-        bool settled = fs.nothingFellBefore && NothingFalling && BoardIdle;
+        bool settled = NothingFellBefore && NothingFalling && BoardIdle;
         if (!(settled && (c.Gnd != 0 || !c.isExists))) AllGold = false;
     }
 }
@@ -181,6 +195,49 @@ const char* StageCaptionText(int level) {
     return text;
 }
 
+namespace {
+
+// Mouse polling on the board. A button still held from the screen before
+// (a level start, a closed tip) is ignored until it is let go.
+void PollMouse() {
+    bool left = Input.Buttons[BUTTON_LEFT], right = Input.Buttons[BUTTON_RIGHT];
+    if (InputLatch) {
+        if (left || right) {
+            LeftLatch = LeftLatch || left;
+            RightLatch = RightLatch || right;
+            return;
+        }
+        InputLatch = false;
+    }
+    bool inside = Input.PointerX >= 0 && Input.PointerY >= 0 && Input.PointerX < d3dpp.BackBufferWidth &&
+                  Input.PointerY < d3dpp.BackBufferHeight;
+    PollBoardMouse(left, right, AppActive, inside || d3dpp.Windowed == 0);
+}
+
+void DrawNoMovesBanner() {
+    if (!NoMovesShowing) return;
+    if (ReshufflePhase)
+        DrawCentreBanner("RESHUFFLING", 0x00E000, 2);
+    else
+        DrawCentreBanner("NO MORE MOVES", 0xE08000, 2);
+}
+
+// Tip 2: almost every tile is gold and the whole board rests.
+void AlmostDoneTip() {
+    int plain = 0;
+    for (int i = 0; i < BOARD_CELLS; ++i) {
+        const CellRecord& c = Cells[i];
+        if (!c.isExists) continue;
+        if (!BoardIdle || !c.isAvailable || c.Disappear != CELL_IDLE || c.Move || CellFx[i].Visible) return;
+        if (c.Gnd == 0) ++plain;
+    }
+    if (plain >= 1 && plain <= 3)
+        ShowTipAt(2, (btnShowFree.HitRect.left + btnShowFree.HitRect.right) / 2.0,
+                  (btnShowFree.HitRect.top + btnShowFree.HitRect.bottom) / 2.0, false, true);
+}
+
+}  // namespace
+
 void GameFrame() {
     AdvanceScoreShown();
     ClearScreen(0xFF000000u);
@@ -193,12 +250,18 @@ void GameFrame() {
     LastFrameTime = now;
     int32_t alpha = 255;
     DrawFullScreen(BackgroundTextures[StageOf(CurrentLevel)], alpha, 1);
+    DrawHourglass();
     DrawHearts();
     DrawButtons();
     TimeUp = TimeLeft <= 0;
     HandleLeaveKeys();
+    if (MenuButtonClicked(btnMainMenu)) {
+        ShowTipAt(13, (btnMainMenu.HitRect.left + btnMainMenu.HitRect.right) / 2.0,
+                  (btnMainMenu.HitRect.top + btnMainMenu.HitRect.bottom) / 2.0, false, true);
+        LeaveToMenu = true;
+    }
     DrawHudTexts();
-    fs.nothingFellBefore = NothingFalling;
+    NothingFellBefore = NothingFalling;
     BoardIdle = !TimeUp;
     NothingFalling = true;
     AllGold = true;
@@ -214,11 +277,24 @@ void GameFrame() {
         FindMatches();
         SpawnAtTop();
     }
+    UpdateHoverCell(Input.PointerX, Input.PointerY);
+    PollMouse();
+    // A board at rest ends the chain: the next match scores as a first one.
+    if (BoardIdle && NothingFalling && NothingFellBefore) Cascade = 0;
     DrawBoard();
-    if (MenuButtonClicked(btnMainMenu)) LeaveToMenu = true;
-    if (!BoardIdle) ResetMoveScan();
+    SwapStep();
+    PointsTextPass();
+    CheatItemKeys();
     MoveScanFrame();
+    DrawNoMovesBanner();
+    if (TimeUp) {
+        BoardIdle = false;
+        TimeUpStep();
+    }
     GlowAngle += 3 * FrameScale;
+    UpdateDebugLine(0);
+    AlmostDoneTip();
+    if (TipAlpha > 0 || TipOn) RunTip();
     NeedRender = true;
     double elapsed = Clock() - LastFrameTime;
     FrameRate = elapsed > 0 ? std::round(1000 / elapsed) : 0;
@@ -226,15 +302,13 @@ void GameFrame() {
     fs.firstRate = false;
 }
 
-void LevelTransition(int) {
-    // The fly-in and fly-out join with the level flow; for now the board
-    // simply appears.
-    MovesText = "--";
-}
+void LevelTransition(int mode) { FlyBoard(mode); }
 
 void BetweenLevels() {
+    ShopScreen(false);
     ResetMoveScan();
     ScoreShown = Score;
+    RumActive = false;
     TimeLeft = 0;
 }
 

@@ -79,6 +79,7 @@ bool SkipPressed() {
     bool escape = IsKeyDown(KEY_ESCAPE);
     bool arrows = IsKeyDown(KEY_LEFT) || IsKeyDown(KEY_RIGHT);
     bool right = Input.Buttons[BUTTON_RIGHT] && AppActive;
+    bool left = Input.Buttons[BUTTON_LEFT];
     bool skip = false;
     if (escape && !EscLatch) {
         EscLatch = true;
@@ -89,7 +90,9 @@ bool SkipPressed() {
         skip = true;
     }
     if (!escape) EscLatch = false;
-    if (!escape && !arrows && !right) InputLatch = false;
+    // A left button held through the flight stays latched, so it does not
+    // click on the new board.
+    if (!escape && !arrows && !right && !left) InputLatch = false;
     return skip;
 }
 
@@ -116,8 +119,9 @@ void FlyBoard(int mode) {
     double w = d3dpp.BackBufferWidth, h = d3dpp.BackBufferHeight;
     double lastStep = Clock();
     bool arrived = false;
-    // A flight that somehow never settles still ends: ten seconds at most.
-    for (int steps = 0; !arrived && !QuitApp && steps < 1000;) {
+    // A flight that somehow never settles still ends: ten seconds of steps
+    // or a few thousand frames at most.
+    for (int steps = 0, frames = 0; !arrived && !QuitApp && steps < 1000 && frames < 5000; ++frames) {
         while (Clock() - lastStep >= 10 && !arrived) {
             lastStep += 10;
             ++steps;

@@ -144,12 +144,15 @@ void RunTip() {
     }
     if (TipWanted(TipIndex)) {
         BufferSave(0);  // the game picture becomes the frozen background
+        ScreenId previous = CurrentScreen;
+        CurrentScreen = SCREEN_TIP;
         while (!QuitApp && TipAlpha > 0) {
             BufferRestore(0);
             DrawTip();
             DoEvents();
             RenderScene();
         }
+        CurrentScreen = previous;
         if (!QuitApp && !TipKeep) CurrentPlayerRecord().TipShown[TipIndex] = true;
     } else {
         TipAlpha = 0;

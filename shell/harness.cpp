@@ -1,4 +1,5 @@
 #include "shell/harness.h"
+#include "shell/autoplay_driver.h"
 
 #include <algorithm>
 #include <chrono>
@@ -399,6 +400,7 @@ void RunScript() {
 void HarnessPump() {
     if (!hs.active) return;
     RunScript();
+    if (hs.settings.autoplay && AutoplayPump(&hs.driven)) hs.scripted = true;
     ApplyDrivenInput();
     UpdatePixelWork();
 }
@@ -409,7 +411,8 @@ void StartHarness(const HarnessSettings& settings, const std::vector<ScriptComma
     hs.exitOnFailure = exitOnFailure;
     hs.settings = settings;
     hs.script = script;
-    hs.active = !script.empty() || settings.headless || settings.stepMs > 0;
+    hs.active = !script.empty() || settings.headless || settings.stepMs > 0 || settings.autoplay;
+    if (settings.autoplay) StartAutoplay(settings.autoplayThinkMs, settings.autoplayLevels);
     hs.closeSent = script.empty();
     hs.scripted = !script.empty();   // without a script nothing closes the program but the player
     hs.wallStart = std::chrono::steady_clock::now();

@@ -37,6 +37,9 @@ int ScriptKeyCode(const std::string& name);
 struct HarnessSettings {
     bool headless = false;
     double stepMs = 0;        // 0: real clock
+    bool autoplay = false;    // the bot drives the mouse on the game screen
+    double autoplayThinkMs = 700;
+    int autoplayLevels = 0;   // close once this level is complete (0: never)
 };
 
 // Installs the hooks: the virtual clock when stepMs > 0, the script when

@@ -120,10 +120,13 @@ int main(int argc, char** argv) {
     InstallAudioLayer(OpenALAudioLayer(options.headless));
     SetClockSource(CounterClock);
     SetCloseHook(OnCloseRequest);
-    if (options.headless || options.stepMs > 0 || !script.empty()) {
+    if (options.headless || options.stepMs > 0 || !script.empty() || options.autoplay) {
         HarnessSettings settings;
         settings.headless = options.headless;
         settings.stepMs = options.stepMs;
+        settings.autoplay = options.autoplay;
+        settings.autoplayThinkMs = options.autoplayThinkMs;
+        settings.autoplayLevels = options.autoplayLevels;
         StartHarness(settings, script);
         if (options.headless) SetClockAdvanceListener(RenderAudio);
     }

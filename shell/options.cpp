@@ -26,7 +26,7 @@ bool ParseSize(const std::string& text, int* w, int* h) {
 
 const char* LaunchUsage() {
     return "usage: gemhaven [--home DIR] [--headless] [--desktop WxH] [--seed N] [--step MS]\n"
-           "                [--script FILE] [--no-vsync]\n";
+           "                [--script FILE] [--no-vsync] [--autoplay [--think MS] [--levels N]]\n";
 }
 
 bool ParseLaunchOptions(int argc, const char* const* argv, LaunchOptions* out, std::string* error) {
@@ -45,6 +45,22 @@ bool ParseLaunchOptions(int argc, const char* const* argv, LaunchOptions* out, s
         double number = 0;
         if (opt == "--headless") {
             out->headless = true;
+        } else if (opt == "--autoplay") {
+            out->autoplay = true;
+        } else if (opt == "--think") {
+            if (!value(&v)) return false;
+            if (!ParseNumber(v, &number) || number < 0) {
+                *error = "--think wants a number of milliseconds";
+                return false;
+            }
+            out->autoplayThinkMs = number;
+        } else if (opt == "--levels") {
+            if (!value(&v)) return false;
+            if (!ParseNumber(v, &number) || number < 1 || number > 65 || number != int(number)) {
+                *error = "--levels wants a level number 1..65";
+                return false;
+            }
+            out->autoplayLevels = int(number);
         } else if (opt == "--no-vsync") {
             out->vsync = false;
         } else if (opt == "--help" || opt == "-h") {

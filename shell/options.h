@@ -16,6 +16,9 @@ struct LaunchOptions {
     std::string script;          // --script FILE
     bool vsync = true;           // --no-vsync turns it off
     bool help = false;           // --help
+    bool autoplay = false;       // --autoplay: the bot plays the board
+    double autoplayThinkMs = 700;   // --think MS: the bot's pause before each move
+    int autoplayLevels = 0;      // --levels N: end the run once level N is complete (0: never)
 };
 
 // Parses argv[1..]; false with *error set on a bad or unknown option.
