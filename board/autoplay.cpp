@@ -25,11 +25,31 @@ struct AutoplayState {
 };
 AutoplayState bot;
 
-// Plain tiles a swap of a and b would clear on its own lines.
-int PlainTilesCleared(int a, int b) {
+bool IsPlain(int c) { return Cells[c].isExists && Cells[c].Gnd == 0; }
+
+// For every cell, the plain tiles it could form a line with: those one or
+// two steps away along an axis. New items arriving there may finish them.
+void CountNearPlain(int nearPlain[BOARD_CELLS]) {
+    for (int i = 0; i < BOARD_CELLS; ++i) nearPlain[i] = 0;
+    for (int p = 0; p < BOARD_CELLS; ++p) {
+        if (!IsPlain(p)) continue;
+        for (int d : {11, 5, 6, -11, -5, -6}) {
+            int one = p + d, two = p + 2 * d;
+            if (one < 0 || one >= BOARD_CELLS || !IsNeighbour(p, one)) continue;
+            nearPlain[one] += 1;
+            if (two >= 0 && two < BOARD_CELLS && IsNeighbour(one, two)) nearPlain[two] += 1;
+        }
+    }
+}
+
+// How much a swap of a and b helps: plain tiles its own lines clear count
+// most; then how many plain tiles get new neighbours from the items that
+// fall into the cleared cells (a cleared cell and the column above it).
+int MoveValue(int a, int b, const int nearPlain[BOARD_CELLS]) {
     std::swap(Cells[a].Gem, Cells[b].Gem);
     bool counted[BOARD_CELLS] = {};
-    int plain = 0;
+    bool changed[BOARD_CELLS] = {};
+    int plain = 0, cells = 0;
     for (int i = 0; i < BOARD_CELLS; ++i) {
         for (int d : {11, 5, 6}) {
             if (i - d < 0 || i + d >= BOARD_CELLS) continue;
@@ -40,12 +60,17 @@ int PlainTilesCleared(int a, int b) {
             for (int c : {i - d, i, i + d}) {
                 if (counted[c]) continue;
                 counted[c] = true;
-                plain += (Cells[c].Gnd == 0 && Cells[c].Ice == 0) ? 3 : 1;
+                ++cells;
+                if (IsPlain(c) && Cells[c].Ice == 0) ++plain;
+                for (int up = c; up >= 0 && Cells[up].isExists; up -= 11) changed[up] = true;
             }
         }
     }
     std::swap(Cells[a].Gem, Cells[b].Gem);
-    return plain;
+    int stirred = 0;
+    for (int i = 0; i < BOARD_CELLS; ++i)
+        if (changed[i]) stirred += nearPlain[i];
+    return plain * 1000 + stirred * 10 + cells;
 }
 
 bool BoardAtRest() {
@@ -82,11 +107,13 @@ void TakeScan() {
 }  // namespace
 
 bool AutoplayChooseMove(int* from, int* to) {
+    int nearPlain[BOARD_CELLS];
+    CountNearPlain(nearPlain);
     int best = -1, ties = 0;
     for (int k = 1; k <= bot.pairs; ++k) {
         int a = bot.pairFrom[k], b = bot.pairTo[k];
         if (a < 0 || a >= BOARD_CELLS || b < 0 || b >= BOARD_CELLS || !CanSwapPair(a, b)) continue;
-        int score = PlainTilesCleared(a, b);
+        int score = MoveValue(a, b, nearPlain);
         if (score > best) {
             best = score;
             ties = 0;

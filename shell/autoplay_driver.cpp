@@ -12,9 +12,10 @@ namespace {
 
 struct DriverState {
     bool armed = false;
-    double thinkMs = 700;
+    double thinkMs = 0;
     int levels = 0;
     bool wasComplete = false, wasTimeUp = false, wasGameOver = false;
+    bool gameOver = false;  // a game over was seen: the run ends once it is shown
     int doneLevel = 0;
 };
 DriverState driver;
@@ -27,9 +28,15 @@ void Report() {
         std::fflush(stdout);
         driver.doneLevel = CurrentLevel;
     }
-    if (TimeUp && !driver.wasTimeUp && !GameOverShowing)
+    if (TimeUp && !driver.wasTimeUp && !GameOverShowing) {
         std::printf("autoplay: level %d time up, %d lives left\n", CurrentLevel, Lives);
-    if (GameOverShowing && !driver.wasGameOver) std::printf("autoplay: game over at level %d\n", CurrentLevel);
+        std::fflush(stdout);
+    }
+    if (GameOverShowing && !driver.wasGameOver) {
+        std::printf("autoplay: game over at level %d\n", CurrentLevel);
+        std::fflush(stdout);
+        driver.gameOver = true;
+    }
     driver.wasComplete = LevelComplete;
     driver.wasTimeUp = TimeUp;
     driver.wasGameOver = GameOverShowing;
@@ -37,7 +44,7 @@ void Report() {
 
 bool RunFinished() {
     bool lastAsked = driver.levels > 0 && driver.doneLevel >= driver.levels && !LevelComplete;
-    return lastAsked || driver.wasGameOver || (driver.levels > 0 && CurrentLevel > driver.levels);
+    return lastAsked || driver.gameOver || (driver.levels > 0 && CurrentLevel > driver.levels);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include "shell/harness.h"
-#include "shell/autoplay_driver.h"
 
 #include <algorithm>
 #include <chrono>
@@ -13,9 +12,13 @@
 #include "board/clock.h"
 #include "board/game_frame.h"
 #include "board/moves.h"
+#include "board/swap.h"
 #include "diagnostics/binio.h"
 #include "graphics/draw.h"
 #include "graphics/window.h"
+#include "screens/players.h"
+#include "screens/tips.h"
+#include "shell/autoplay_driver.h"
 #include "shell/shell.h"
 
 std::string HarnessFailure;
@@ -265,6 +268,8 @@ void DumpCell(JsonWriter& j, int i) {
     j.Field("state", c.Disappear);
     j.Field("x", x);
     j.Field("y", y);
+    j.Field("size", c.Pos.Size);
+    j.Field("available", c.isAvailable);
     j.End();
 }
 
@@ -472,22 +477,30 @@ std::string DumpStateJson() {
     j.Field("levelSeconds", LevelSeconds);
     j.Field("movesText", MovesText);
     j.Field("selected", SelectedCell);
-    j.Field("hover", NO_CELL);
+    j.Field("hover", HoverCell);
     j.Field("boardIdle", BoardIdle);
+    j.Field("swapPhase", SwapPhase);
+    j.Field("hintOn", HintOn);
+    j.Field("noMovesShowing", NoMovesShowing);
+    j.Field("timeUp", TimeUp);
+    j.Field("gameOverShowing", GameOverShowing);
+    j.Field("levelComplete", LevelComplete);
+    j.Field("cascade", Cascade);
     // The current player and the tips: defaults until their screens are in.
     j.Key("player");
     JsonWriter player;
     player.Begin();
-    player.Field("slot", 0);
-    player.Field("name", "");
-    player.Field("level", 0);
-    player.Field("maxLevel", 0);
-    player.Field("score", 0);
-    player.Field("showTips", true);
+    const PlayerRecord& p = CurrentPlayerRecord();
+    player.Field("slot", CurrentPlayerSlot());
+    player.Field("name", p.Name);
+    player.Field("level", p.Level);
+    player.Field("maxLevel", p.MaxLevel);
+    player.Field("score", p.Score);
+    player.Field("showTips", p.ShowTips);
     player.End();
     j.out << player.out.str();
-    j.Field("tipOn", false);
-    j.Field("tipIndex", -1);
+    j.Field("tipOn", TipOn);
+    j.Field("tipIndex", TipOn ? TipIndex : -1);
     j.Key("cells");
     j.out << "[";
     for (int i = 0; i < BOARD_CELLS; ++i) {

@@ -38,7 +38,7 @@ struct HarnessSettings {
     bool headless = false;
     double stepMs = 0;        // 0: real clock
     bool autoplay = false;    // the bot drives the mouse on the game screen
-    double autoplayThinkMs = 700;
+    double autoplayThinkMs = 0;
     int autoplayLevels = 0;   // close once this level is complete (0: never)
 };
 
