@@ -63,6 +63,7 @@ bool TipWanted(int tip) {
 }
 
 void TakeTip(int tip, bool keep) {
+    if (Tips[0].Text.empty()) LoadTips();  // a tip raised before any game filled the table
     TipStyle = tip < TIP_COUNT ? Tips[tip].Style : 0;
     TipOn = true;
     TipIndex = tip;
