@@ -87,6 +87,10 @@ bool UntilHolds(const ScriptCommand& c) {
 // script is only waiting for the moment of its next shot.
 void UpdatePixelWork() {
     if (!hs.settings.headless) return;
+    if (hs.settings.drawAll) {
+        PixelWorkEnabled = true;
+        return;
+    }
     bool shotAhead = !hs.pendingShot.empty();
     if (!shotAhead && hs.next < hs.script.size()) {
         const ScriptCommand& c = hs.script[hs.next];

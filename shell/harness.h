@@ -40,6 +40,7 @@ struct HarnessSettings {
     bool autoplay = false;    // the bot drives the mouse on the game screen
     double autoplayThinkMs = 0;
     int autoplayLevels = 0;   // close once this level is complete (0: never)
+    bool drawAll = false;     // headless: draw every frame, as a window would (for timing)
 };
 
 // Installs the hooks: the virtual clock when stepMs > 0, the script when

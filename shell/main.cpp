@@ -127,6 +127,7 @@ int main(int argc, char** argv) {
         settings.autoplay = options.autoplay;
         settings.autoplayThinkMs = options.autoplayThinkMs;
         settings.autoplayLevels = options.autoplayLevels;
+        settings.drawAll = options.drawAll;
         StartHarness(settings, script);
         if (options.headless) SetClockAdvanceListener(RenderAudio);
     }

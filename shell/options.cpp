@@ -26,7 +26,8 @@ bool ParseSize(const std::string& text, int* w, int* h) {
 
 const char* LaunchUsage() {
     return "usage: gemhaven [--home DIR] [--headless] [--desktop WxH] [--seed N] [--step MS]\n"
-           "                [--script FILE] [--no-vsync] [--autoplay [--think MS] [--levels N]]\n";
+           "                [--script FILE] [--no-vsync] [--draw-all]\n"
+           "                [--autoplay [--think MS] [--levels N]]\n";
 }
 
 bool ParseLaunchOptions(int argc, const char* const* argv, LaunchOptions* out, std::string* error) {
@@ -45,6 +46,8 @@ bool ParseLaunchOptions(int argc, const char* const* argv, LaunchOptions* out, s
         double number = 0;
         if (opt == "--headless") {
             out->headless = true;
+        } else if (opt == "--draw-all") {
+            out->drawAll = true;
         } else if (opt == "--autoplay") {
             out->autoplay = true;
         } else if (opt == "--think") {

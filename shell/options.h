@@ -17,6 +17,7 @@ struct LaunchOptions {
     bool vsync = true;           // --no-vsync turns it off
     bool help = false;           // --help
     bool autoplay = false;       // --autoplay: the bot plays the board
+    bool drawAll = false;        // --draw-all: headless runs draw every frame (frame timing)
     double autoplayThinkMs = 0;     // --think MS: a pause before each move, beyond the move count's own
     int autoplayLevels = 0;      // --levels N: end the run once level N is complete (0: never)
 };
