@@ -317,7 +317,10 @@ void RestartLevel() {
     BetweenLevels();
     InputLatch = true;
     LevelComplete = false;
-    LoadLevel(CurrentLevel);
+    if (!LoadLevel(CurrentLevel)) {
+        LeaveToMenu = true;  // the level files are broken: back to the menu (run.log names them)
+        return;
+    }
     FillBoard();
     GrowIn = GrowInRunning = true;
     SelectedCell = NO_SELECTION;
@@ -335,7 +338,10 @@ void NextLevel() {
     CurrentLevel++;
     BetweenLevels();
     if (CurrentLevel <= LEVEL_COUNT) {
-        LoadLevel(CurrentLevel);
+        if (!LoadLevel(CurrentLevel)) {
+            LeaveToMenu = true;  // the level files are broken: back to the menu (run.log names them)
+            return;
+        }
         FillBoard();
         GrowIn = GrowInRunning = true;
         SelectedCell = NO_SELECTION;

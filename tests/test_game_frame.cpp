@@ -188,3 +188,11 @@ TEST_F(GameFrameTest, AllTilesGoldCompletesTheLevelAndLoadsTheNext) {
     EXPECT_EQ(plain, BOARD_CELLS) << "a fresh board";
     EXPECT_TRUE(GrowIn);
 }
+
+TEST_F(GameFrameTest, ABrokenNextLevelReturnsToTheMenuNamingTheFile) {
+    DeleteGameFile("levels/lvl2.dat");
+    for (int i = 0; i < BOARD_CELLS; ++i) Cells[i].Gnd = 1;
+    for (int f = 0; f < 2000 && !LeaveToMenu; ++f) Frames(1);
+    EXPECT_TRUE(LeaveToMenu);
+    EXPECT_NE(ReadTextFile(GamePath("run.log")).find("lvl2.dat"), std::string::npos);
+}
