@@ -501,6 +501,26 @@ TEST(ShippedLevels, EveryLevelLoads) {
     if (!GameFileExists("levels/lvl1.dat")) GTEST_SKIP() << "levels not generated in " << gameDir;
     SetScreenFactors(1280, 1024);
     for (int n = 1; n <= 65; ++n) {
+        // Decoding and encoding again gives the shipped bytes back.
+        std::vector<uint8_t> layoutBytes, infoBytes;
+        ASSERT_TRUE(ReadWholeFile(GamePath(LevelLayoutName(n)), &layoutBytes));
+        ASSERT_TRUE(ReadWholeFile(GamePath(LevelInfoName(n)), &infoBytes));
+        static LevelCellRecord layout[LEVEL_RECORDS];
+        LevelInfoRecord info;
+        ASSERT_TRUE(ParseLevelLayout(layoutBytes.data(), layoutBytes.size(), layout));
+        ASSERT_TRUE(ParseLevelInfo(infoBytes.data(), infoBytes.size(), &info));
+        ByteWriter w;
+        for (const LevelCellRecord& rec : layout) {
+            w.I32(rec.X);
+            w.I32(rec.Y);
+            w.I32(rec.Type);
+        }
+        EXPECT_EQ(w.bytes, layoutBytes) << n;
+        ByteWriter wi;
+        for (bool allowed : info.Allowed) wi.Bool16(allowed);
+        wi.I32(info.LevelTimeLimit);
+        EXPECT_EQ(wi.bytes, infoBytes) << n;
+
         ASSERT_TRUE(LoadLevel(n)) << n;
         SetBoardLayout();
         FillBoard();
