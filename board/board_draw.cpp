@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "board/board.h"
+#include "board/clock.h"
 #include "board/game_frame.h"
+#include "board/moves.h"
 #include "graphics/device.h"
 #include "graphics/draw.h"
 #include "graphics/screen.h"
@@ -69,6 +71,42 @@ void DrawHighlightOverlay(int i) {
              MakeVertex(l, b, 0, 1, grey, 0, 0, 1), MakeVertex(r, b, 0, 1, grey, 0, 1, 1));
 }
 
+// The hinted tiles: a colour wheel turning round the tile, one degree per
+// millisecond of clock time; after three turns the hint ends by itself.
+struct HintOverlayState {
+    double angle = 0;
+    double lastDrawn = -1e18;
+};
+HintOverlayState hintOverlay;
+
+void DrawHintOverlay(int i) {
+    if (i < 0 || i >= BOARD_CELLS) return;
+    double now = Clock();
+    if (now - hintOverlay.lastDrawn > 1000) {
+        hintOverlay.angle = 0;
+        hintOverlay.lastDrawn = now;
+    }
+    hintOverlay.angle += (now - hintOverlay.lastDrawn) * PI / 180;
+    hintOverlay.lastDrawn = now;
+    if (hintOverlay.angle > 6 * PI) {
+        hintOverlay.angle = 0;
+        HintOn = false;
+    }
+    uint32_t corner[4];
+    for (int k = 0; k < 4; ++k) {
+        double a = hintOverlay.angle + k * PI / 2;
+        int blue = int(std::nearbyint(127 * std::sin(a) + 128));
+        int green = int(std::nearbyint(127 * std::sin(a + 2 * PI / 3) + 128));
+        int red = int(std::nearbyint(127 * std::sin(a - 2 * PI / 3) + 128));
+        corner[k] = ColorARGB(0, red, green, blue);
+    }
+    double ax, ay;
+    TileAnchor(i, &ax, &ay);
+    float l = float(ax), t = float(ay), r = float(ax + CellW()), b = float(ay + CellH());
+    DrawQuad(AnimFrames[0][0], MakeVertex(l, t, 0, 1, corner[0], 0, 0, 0), MakeVertex(r, t, 0, 1, corner[1], 0, 1, 0),
+             MakeVertex(l, b, 0, 1, corner[2], 0, 0, 1), MakeVertex(r, b, 0, 1, corner[3], 0, 1, 1));
+}
+
 void DrawTile(int i) {
     double sx = CellW() / TextureSize, sy = CellH() / TextureSize;
     if (sx <= 0.01) return;
@@ -88,6 +126,25 @@ void DrawTile(int i) {
     }
 }
 
+// The two glow layers behind a bonus item or key, by kind (41..52 and the
+// first key, 71). Kinds without an entry glow white.
+void GlowColours(int gem, uint32_t* first, uint32_t* second) {
+    static const uint32_t layer1[12] = {0xFF40FF00u, 0xFFFF0080u, 0xFF00FF80u, 0xFF000000u,
+                                        0xFFFFFFFFu, 0xFF00FF00u, 0xFFFFFFFFu, 0xFF8080FFu,
+                                        0xFF0000FFu, 0xFFFFFF00u, 0xFFFF8000u, 0xFF804000u};
+    static const uint32_t layer2[12] = {0xFFFFFFC0u, 0xFFC080FFu, 0xFF000080u, 0xFFFFFFFFu,
+                                        0xFF800000u, 0xFFFF00FFu, 0xFF004000u, 0xFFFFC0C0u,
+                                        0xFFFFFFFFu, 0xFFFF0000u, 0xFF408080u, 0xFFFF0000u};
+    *first = *second = 0xFFFFFFFFu;
+    if (gem >= 41 && gem <= 52) {
+        *first = layer1[gem - 41];
+        *second = layer2[gem - 41];
+    } else if (gem == 71) {
+        *first = 0xFFFF0000u;
+        *second = 0xFF400000u;
+    }
+}
+
 uint32_t WhiteAlpha(double alpha) { return ColorARGB(Clamp255(alpha), 255, 255, 255); }
 
 void DrawItem(int i) {
@@ -100,8 +157,10 @@ void DrawItem(int i) {
     double f = 1 + c.Pos.Size / (40 * ScaleX);
     int texture = c.Gem + 1 < GEM_TEXTURE_COUNT ? GemTextures[c.Gem + 1] : 0;
     if (IsBonus(c.Gem)) {
-        DrawCentred(GemTextures[64], x, y, bx * 1.2, by * 1.2, GlowAngle * PI / 180, 0xFFFFFF80u);
-        DrawCentred(GemTextures[64], x, y, bx * 1.1, by * 1.1, -GlowAngle * PI / 180, 0xFFFFFFC0u);
+        uint32_t first, second;
+        GlowColours(c.Gem, &first, &second);
+        DrawCentred(GemTextures[64], x, y, bx * 1.2, by * 1.2, GlowAngle * PI / 180, first);
+        DrawCentred(GemTextures[64], x, y, bx * 1.1, by * 1.1, -GlowAngle * PI / 180, second);
     }
     if (c.Ice == 0) {
         if (IsJewel(c.Gem)) {
@@ -186,8 +245,14 @@ void DrawRimPass() {
 }
 
 void DrawTilePass() {
-    for (int i = 0; i < BOARD_CELLS; ++i)
-        if (Cells[i].isExists) DrawTile(i);
+    for (int i = 0; i < BOARD_CELLS; ++i) {
+        if (!Cells[i].isExists) continue;
+        DrawTile(i);
+        if (HintOn && (i == HintA || i == HintB)) {
+            DrawHintOverlay(HintA);
+            DrawHintOverlay(HintB);
+        }
+    }
 }
 
 void DrawGoldGlowPass() {
@@ -223,4 +288,5 @@ void DrawBoard() {
 void ResetBoardDrawState() {
     HighlightGrey = 0;
     GlowAngle = 0;
+    hintOverlay = HintOverlayState();
 }
