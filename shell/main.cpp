@@ -118,6 +118,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     InstallAudioLayer(OpenALAudioLayer(options.headless));
+    if (!options.audioOut.empty() && !AudioStartCapture(options.audioOut.c_str()))
+        std::fprintf(stderr, "gemhaven: cannot write %s\n", options.audioOut.c_str());
     SetClockSource(CounterClock);
     SetCloseHook(OnCloseRequest);
     if (options.headless || options.stepMs > 0 || !script.empty() || options.autoplay) {

@@ -26,7 +26,7 @@ bool ParseSize(const std::string& text, int* w, int* h) {
 
 const char* LaunchUsage() {
     return "usage: gemhaven [--home DIR] [--headless] [--desktop WxH] [--seed N] [--step MS]\n"
-           "                [--script FILE] [--no-vsync] [--draw-all]\n"
+           "                [--script FILE] [--no-vsync] [--draw-all] [--audio-out FILE]\n"
            "                [--autoplay [--think MS] [--levels N]]\n";
 }
 
@@ -72,6 +72,8 @@ bool ParseLaunchOptions(int argc, const char* const* argv, LaunchOptions* out, s
             if (!value(&out->home)) return false;
         } else if (opt == "--script") {
             if (!value(&out->script)) return false;
+        } else if (opt == "--audio-out") {
+            if (!value(&out->audioOut)) return false;
         } else if (opt == "--desktop") {
             if (!value(&v)) return false;
             if (!ParseSize(v, &out->desktopWidth, &out->desktopHeight)) {

@@ -14,6 +14,7 @@ struct LaunchOptions {
     uint64_t seed = 0;
     double stepMs = 0;           // --step MS; 0 = the real clock
     std::string script;          // --script FILE
+    std::string audioOut;        // --audio-out FILE: the rendered mix of the run as a WAV file
     bool vsync = true;           // --no-vsync turns it off
     bool help = false;           // --help
     bool autoplay = false;       // --autoplay: the bot plays the board
