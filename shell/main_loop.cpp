@@ -144,7 +144,13 @@ void ProvisionalMenu() {
     Score = ScoreShown = 0;
     Lives = 3;
     LivesShown = 3;
-    if (!LoadLevel(CurrentLevel)) QuitApp = true;
+    if (!LoadLevel(CurrentLevel)) {
+        QuitApp = true;
+        return;
+    }
+    // The stage's music, as a new game starts it.
+    FadeMusAll(-0.1, 0);
+    PlayMusic(MP3onStage(StageOf(CurrentLevel)), 0.1, 0, true);
 }
 
 void MainLoop() {
