@@ -52,11 +52,7 @@ int MoveValue(int a, int b, const int nearPlain[BOARD_CELLS]) {
     int plain = 0, cells = 0;
     for (int i = 0; i < BOARD_CELLS; ++i) {
         for (int d : {11, 5, 6}) {
-            if (i - d < 0 || i + d >= BOARD_CELLS) continue;
-            const CellRecord &p = Cells[i - d], &q = Cells[i], &r = Cells[i + d];
-            if (!(IsJewel(q.Gem) && p.Gem == q.Gem && q.Gem == r.Gem && p.isExists && q.isExists &&
-                  r.isExists && IsNeighbour(i, i - d) && IsNeighbour(i, i + d)))
-                continue;
+            if (i + d >= BOARD_CELLS || !IsLineAt(i, d, true)) continue;
             for (int c : {i - d, i, i + d}) {
                 if (counted[c]) continue;
                 counted[c] = true;

@@ -46,6 +46,13 @@ bool IsNeighbour(int a, int b) {
     return offsetFits && IsNear(a, b);
 }
 
+bool IsLineAt(int i, int d, bool jewelsOnly) {
+    if (i - d < 0 || i + d > 500) return false;
+    const CellRecord &a = Cells[i - d], &b = Cells[i], &c = Cells[i + d];
+    return a.Gem == b.Gem && b.Gem == c.Gem && a.isExists && b.isExists && c.isExists &&
+           (!jewelsOnly || IsJewel(b.Gem)) && IsNeighbour(i, i - d) && IsNeighbour(i, i + d);
+}
+
 int StageOf(int level) {
     int stage = level / 9 + 1;
     return stage > 7 ? 7 : stage;

@@ -128,6 +128,9 @@ inline bool IsItem(int32_t gem) { return IsJewel(gem) || IsBonus(gem); }
 bool IsNeighbour(int a, int b);
 // True when both indices are in 0..500 and the cells lie close on the board.
 bool IsNear(int a, int b);
+// True when cells i - d, i, i + d exist, are true neighbours along axis d
+// and hold the same value (a jewel when jewelsOnly): a line of three.
+bool IsLineAt(int i, int d, bool jewelsOnly);
 // Stage 1..7 of a level: floor(level / 9) + 1, at most 7.
 int StageOf(int level);
 

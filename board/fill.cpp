@@ -13,21 +13,12 @@ const int kAxes[3] = {11, 5, 6};
 
 int RandomKind() { return KindList[RndIndex(KindCount)]; }
 
-// True when cells i - d, i, i + d exist, are true neighbours and hold the
-// same value.
-bool IsLineOfThree(int i, int d) {
-    if (i < d || i + d > 500) return false;
-    const CellRecord &a = Cells[i - d], &b = Cells[i], &c = Cells[i + d];
-    return a.Gem == b.Gem && b.Gem == c.Gem && a.isExists && b.isExists && c.isExists &&
-           IsNeighbour(i, i - d) && IsNeighbour(i, i + d);
-}
-
 bool RerollLines() {
     bool changed = false;
     for (int i = 0; i < BOARD_CELLS; ++i) {
         if (Cells[i].Gem <= 0) continue;
         for (int d : kAxes) {
-            if (!IsLineOfThree(i, d)) continue;
+            if (!IsLineAt(i, d, false)) continue;
             Cells[i].Gem = RandomKind();
             Cells[i + d].Gem = RandomKind();
             Cells[i - d].Gem = RandomKind();

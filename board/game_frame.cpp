@@ -312,19 +312,29 @@ void BetweenLevels() {
     TimeLeft = 0;
 }
 
-void RestartLevel() {
-    LevelTransition(0);
-    BetweenLevels();
-    InputLatch = true;
-    LevelComplete = false;
+namespace {
+
+// Loads CurrentLevel and flies it in; level files that fail to load send
+// the player back to the menu (run.log names them).
+void StartCurrentLevel() {
     if (!LoadLevel(CurrentLevel)) {
-        LeaveToMenu = true;  // the level files are broken: back to the menu (run.log names them)
+        LeaveToMenu = true;
         return;
     }
     FillBoard();
     GrowIn = GrowInRunning = true;
     SelectedCell = NO_SELECTION;
     if (!LeaveToMenu) LevelTransition(1);
+}
+
+}  // namespace
+
+void RestartLevel() {
+    LevelTransition(0);
+    BetweenLevels();
+    InputLatch = true;
+    LevelComplete = false;
+    StartCurrentLevel();
 }
 
 void NextLevel() {
@@ -337,16 +347,7 @@ void NextLevel() {
     LevelComplete = false;
     CurrentLevel++;
     BetweenLevels();
-    if (CurrentLevel <= LEVEL_COUNT) {
-        if (!LoadLevel(CurrentLevel)) {
-            LeaveToMenu = true;  // the level files are broken: back to the menu (run.log names them)
-            return;
-        }
-        FillBoard();
-        GrowIn = GrowInRunning = true;
-        SelectedCell = NO_SELECTION;
-        if (!LeaveToMenu) LevelTransition(1);
-    }
+    if (CurrentLevel <= LEVEL_COUNT) StartCurrentLevel();
 }
 
 void ResetLevelFlow() {

@@ -21,13 +21,6 @@ const Axis kAxes[3] = {{11, kPi / 2}, {5, kPi / 6}, {6, -kPi / 6}};
 
 double Sgn(double x) { return (x > 0) - (x < 0); }
 
-bool IsJewelLine(int i, int d) {
-    if (i - d < 0 || i + d > 500) return false;
-    const CellRecord &a = Cells[i - d], &b = Cells[i], &c = Cells[i + d];
-    return a.Gem == b.Gem && b.Gem == c.Gem && a.isExists && b.isExists && c.isExists &&
-           IsJewel(a.Gem) && IsNeighbour(i, i - d) && IsNeighbour(i, i + d);
-}
-
 void MarkLine(int i, const Axis& axis) {
     const int line[3] = {i, i - axis.d, i + axis.d};
     for (int cell : line) {
@@ -143,7 +136,7 @@ void FindMatches() {
     for (int i = 0; i < BOARD_CELLS; ++i) {
         if (Cells[i].Gem < 1) continue;
         for (const Axis& axis : kAxes) {
-            if (!IsJewelLine(i, axis.d)) continue;
+            if (!IsLineAt(i, axis.d, true)) continue;
             MatchCount += 1;
             found = true;
             MarkLine(i, axis);

@@ -32,13 +32,8 @@ const int kPartnerOffsets[6] = {11, -11, 5, -5, 6, -6};
 bool AnyLineOnBoard() {
     for (int i = 0; i < BOARD_CELLS; ++i) {
         if (Cells[i].Gem <= 0) continue;
-        for (int d : kAxes) {
-            if (i - d < 0 || i + d > 500) continue;
-            const CellRecord &a = Cells[i - d], &b = Cells[i], &c = Cells[i + d];
-            if (a.Gem == b.Gem && b.Gem == c.Gem && a.isExists && b.isExists && c.isExists &&
-                IsNeighbour(i, i - d) && IsNeighbour(i, i + d))
-                return true;
-        }
+        for (int d : kAxes)
+            if (IsLineAt(i, d, false)) return true;
     }
     return false;
 }

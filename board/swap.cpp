@@ -259,11 +259,7 @@ bool MarkSwapMatches() {
     for (int i = 0; i < BOARD_CELLS; ++i) {
         for (const Axis& axis : kAxes) {
             int d = axis.d;
-            if (i - d < 0 || i + d > 500) continue;
-            const CellRecord &a = Cells[i - d], &b = Cells[i], &c = Cells[i + d];
-            if (!(a.Gem == b.Gem && b.Gem == c.Gem && IsJewel(b.Gem) && a.isExists && b.isExists &&
-                  c.isExists && IsNeighbour(i, i - d) && IsNeighbour(i, i + d)))
-                continue;
+            if (!IsLineAt(i, d, true)) continue;
             found = true;
             for (int cell : {i, i + d, i - d}) {
                 CellRecord& m = Cells[cell];
