@@ -1,5 +1,6 @@
 #include "board/transition.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "board/board.h"
@@ -37,6 +38,7 @@ void SetUpPoints(int mode) {
             p.x = cellX, p.y = cellY, p.z = 1;
             p.tx = randomX, p.ty = randomY, p.tz = 0;
         }
+
     }
 }
 
@@ -57,7 +59,11 @@ void DrawFlyingCell(int i) {
     const FlyPoint& p = points[i];
     const CellRecord& c = Cells[i];
     double x = p.x * PercentX, y = p.y * PercentY;
-    double depth = 0.35 + 0.65 * std::max(0.0, std::min(1.0, p.z));
+    // The depth follows the spring; within the last few percent of the
+    // screen from home a cell is at full size, so the board lands whole.
+    double toTarget = std::hypot(p.tx - p.x, p.ty - p.y);
+    double nearness = p.tz > p.z ? std::max(p.z, 1 - std::min(1.0, toTarget / 8)) : p.z;
+    double depth = 0.35 + 0.65 * std::max(0.0, std::min(1.0, nearness));
     double tileScale = CellPixels / TextureSize * depth;
     DrawCentredAt(AnimFrames[StageOf(CurrentLevel)][0], x + 1, y + 1, tileScale, 0xFFFFFFFFu);
     double f = 1 + c.Pos.Size / (40 * ScaleX);
