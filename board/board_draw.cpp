@@ -39,9 +39,6 @@ void DrawAround(int texture, double x, double y, double sx, double sy, double px
     DrawSprite(texture, sd);
 }
 
-void DrawCentred(int texture, double x, double y, double sx, double sy, double rotation, uint32_t colour) {
-    DrawAround(texture, x, y, sx, sy, 0.44, 0.37, rotation, colour);
-}
 
 void TileAnchor(int i, double* x, double* y) {
     *x = (Cells[i].GridX - 28) * CellW() / 64 + BoardOriginX;
@@ -223,6 +220,10 @@ void DrawVanish(int i) {
 }
 
 }  // namespace
+
+void DrawCentred(int texture, double x, double y, double sx, double sy, double rotation, uint32_t colour) {
+    DrawAround(texture, x, y, sx, sy, 0.44, 0.37, rotation, colour);
+}
 
 void CellPoint(int i, double* x, double* y) {
     *x = Cells[i].GridX * CellW() / 64 + BoardOriginX;

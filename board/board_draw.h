@@ -3,10 +3,16 @@
 // vanish sprites, in the game frame's fixed order of passes.
 #pragma once
 
+#include <cstdint>
+
 // Cell point P of cell i in back-buffer pixels (tile mapping, no 1.003).
 void CellPoint(int i, double* x, double* y);
 // Item point of cell i (its drawn position, with the item factor 1.003).
 void ItemPoint(int i, double* x, double* y);
+
+// A board sprite whose point (0.44, 0.37) of its scaled texture lies on
+// (x, y), rotated about that point: how items, plates and effects are placed.
+void DrawCentred(int texture, double x, double y, double sx, double sy, double rotation, uint32_t colour);
 
 void DrawRimPass();
 void DrawTilePass();

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "board/board.h"
+#include "board/board_draw.h"
 #include "board/clock.h"
 #include "board/moves.h"
 #include "graphics/draw.h"
@@ -52,18 +53,8 @@ void DrawHintArrow() {
     double y = (TileScreenY(Cells[HintA].GridY) + TileScreenY(Cells[HintB].GridY)) / 2;
     int apart = std::abs(HintA - HintB);
     double rotation = apart == 5 ? kPi / 6 : (apart == 6 ? -kPi / 6 : kPi / 2);
-    SpriteDraw s;
-    s.SrcRight = TextureSize;
-    s.SrcBottom = TextureSize;
-    s.ScaleX = float(96.0 / TextureSize * ScaleX);
-    s.ScaleY = float(96.0 / TextureSize * ScaleY);
-    s.CentreX = float(0.44 * TextureSize * s.ScaleX);
-    s.CentreY = float(0.37 * TextureSize * s.ScaleY);
-    s.Rotation = float(rotation);
-    s.TransX = float(x - s.CentreX);
-    s.TransY = float(y - s.CentreY);
-    s.Colour = ColorARGB(128, 255, 255, 255);
-    DrawSprite(GemTextures[66], s);
+    double scale = 96.0 / TextureSize;
+    DrawCentred(GemTextures[66], x, y, scale * ScaleX, scale * ScaleY, rotation, ColorARGB(128, 255, 255, 255));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "board/board.h"
+#include "board/board_draw.h"
 #include "board/clock.h"
 #include "board/moves.h"
 #include "board/random.h"
@@ -42,18 +43,6 @@ void SetUpPoints(int mode) {
     }
 }
 
-void DrawCentredAt(int texture, double x, double y, double scale, uint32_t colour) {
-    SpriteDraw s;
-    s.SrcRight = TextureSize;
-    s.SrcBottom = TextureSize;
-    s.ScaleX = float(scale * ScaleX);
-    s.ScaleY = float(scale * ScaleY);
-    s.TransX = float(x - 0.44 * TextureSize * s.ScaleX);
-    s.TransY = float(y - 0.37 * TextureSize * s.ScaleY);
-    s.Colour = colour;
-    DrawSprite(texture, s);
-}
-
 // A flying cell: its plate and its item, nearer ones larger.
 void DrawFlyingCell(int i) {
     const FlyPoint& p = points[i];
@@ -65,10 +54,12 @@ void DrawFlyingCell(int i) {
     double nearness = p.tz > p.z ? std::max(p.z, 1 - std::min(1.0, toTarget / 8)) : p.z;
     double depth = 0.35 + 0.65 * std::max(0.0, std::min(1.0, nearness));
     double tileScale = CellPixels / TextureSize * depth;
-    DrawCentredAt(AnimFrames[StageOf(CurrentLevel)][0], x + 1, y + 1, tileScale, 0xFFFFFFFFu);
+    DrawCentred(AnimFrames[StageOf(CurrentLevel)][0], x + 1, y + 1, tileScale * ScaleX, tileScale * ScaleY, 0,
+                0xFFFFFFFFu);
     double f = 1 + c.Pos.Size / (40 * ScaleX);
-    if (c.Gem >= 1 && c.Gem + 1 < GEM_TEXTURE_COUNT && f > 0.05)
-        DrawCentredAt(GemTextures[c.Gem + 1], x, y, 90.0 / TextureSize * depth * f, 0xFFFFFFFFu);
+    if (c.Gem < 1 || c.Gem + 1 >= GEM_TEXTURE_COUNT || f <= 0.05) return;
+    double itemScale = 90.0 / TextureSize * depth * f;
+    DrawCentred(GemTextures[c.Gem + 1], x, y, itemScale * ScaleX, itemScale * ScaleY, 0, 0xFFFFFFFFu);
 }
 
 void DrawFlight() {
